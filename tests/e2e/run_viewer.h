@@ -1,0 +1,25 @@
+// Runs the built program the way an operator would: arguments, environment
+// (RCVIEWER_ROOT pointing at a fixture tree) and typed input on standard
+// input; gives back what the screen showed and the exit status.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace rcv::e2e {
+
+struct ViewerRun {
+  std::string screen;  // everything written to standard output
+  int exitStatus = -1;
+};
+
+// `root` becomes RCVIEWER_ROOT; `extraEnv` entries are "NAME=value".
+// A run that takes longer than a few seconds is killed and reported with
+// exit status -1 (a hang is a failure, never a stuck test).
+ViewerRun RunViewer(const std::string& root, const std::vector<std::string>& args,
+                    const std::string& input, const std::vector<std::string>& extraEnv = {});
+
+// The access code that opens CE mode.
+inline constexpr const char* kCeAccessCode = "tonbar47";
+
+}  // namespace rcv::e2e
