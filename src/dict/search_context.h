@@ -1,0 +1,35 @@
+// The working block of one dictionary run: the script's lines, how deep the
+// EXEC chain has gone, and the placeholder records and $ variables that the
+// statements fill.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "dict/line_store.h"
+#include "dict/record_table.h"
+#include "dict/variable_table.h"
+
+namespace rcv {
+
+struct SearchContext {
+  LineStore lines;
+  int runDepth = 0;  // 0 before a top-level run, 1 inside it, +1 per EXEC
+  RecordTable records;
+  VariableTable variables;
+};
+
+// The context every run without one of its own uses. A top-level run
+// resets it, so it may not be entered again while a run is active.
+SearchContext& PerCallSearchContext();
+
+// Returns the LineErrorFlags of the context and clears them.
+inline unsigned error(SearchContext& context) { return context.lines.TakeErrors(); }
+
+inline const std::string& GetLineField(std::size_t field, std::size_t line, SearchContext& context) {
+  return context.lines.GetLineField(field, line);
+}
+
+inline std::size_t LineCount(const SearchContext& context) { return context.lines.LineCount(); }
+
+}  // namespace rcv
