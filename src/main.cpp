@@ -1,1 +1,33 @@
-int main() { return 1; }
+// RC Viewer: the console maintenance viewer. Everything but the command
+// table lives in the library; main binds it to the terminal.
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "sel/display_sel.h"
+#include "shell/command_menu.h"
+
+namespace {
+
+// Screens that this build doesn't carry yet answer like an unknown word.
+int CommandNotFound(rcv::Screen& screen) {
+  screen.out() << "command not found.\n";
+  return 1;
+}
+
+constexpr rcv::CommandEntry kCommands[] = {
+    {"dr", "Display RC", &CommandNotFound, 0xC0},
+    {"ds", "Display SEL", &rcv::DisplaySel, 0x80},
+    {"dm", "Display MAR", &CommandNotFound, 0x80},
+    {"tqr", "TQR setting", &CommandNotFound, 0x80},
+    {"sr", "Save RC", &CommandNotFound, 0xC0},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(true);
+  const std::vector<std::string> args(argv, argv + argc);
+  return rcv::RunViewer(args, kCommands, std::cin, std::cout, std::getenv("LANG"));
+}

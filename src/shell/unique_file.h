@@ -1,0 +1,19 @@
+// A stdio stream that closes itself when it goes.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace rcv {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
+
+inline UniqueFile OpenFile(const std::string& path, const char* mode) {
+  return UniqueFile(std::fopen(path.c_str(), mode));
+}
+
+}  // namespace rcv
