@@ -1,0 +1,18 @@
+#include "dict/table_file.h"
+
+#include "dict/companion_text.h"
+#include "dict/csv_fields.h"
+
+namespace rcv {
+
+bool FindTableRow(TextLineReader& reader, std::string_view key, std::string& row) {
+  while (reader.ReadLine(row)) {
+    std::string rowKey = CsvFirstField(row);
+    CutToLimit(rowKey, kTableKeyFieldMax);
+    if (rowKey == key) return true;
+  }
+  row.clear();
+  return false;
+}
+
+}  // namespace rcv
