@@ -1,0 +1,15 @@
+// The FULLDUMP statement's listing of every placeholder record.
+#pragma once
+
+#include <iostream>
+#include <ostream>
+
+namespace rcv {
+
+struct SearchContext;
+
+// Writes the heading, each record text on its own line in insertion order,
+// and a closing ruler. Returns 0.
+int DumpRecordTable(SearchContext& context, std::ostream& out = std::cout);
+
+}  // namespace rcv

@@ -1,0 +1,102 @@
+// The placeholder records of a dictionary run ("%RC-NAME", "%UNIT", "%FRU"
+// ...), one comma-separated line each: field 0 the quoted name, then the
+// quoted values in the order they were added. Reads go through a cursor and
+// report a missing record or field only through the error flags.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rcv {
+
+struct SearchContext;
+
+// RecordErrorFlags. 1, 2 and 4 add to the set; 8 replaces it.
+inline constexpr std::uint32_t kRecordHasNoText = 1;
+inline constexpr std::uint32_t kRecordLacksField = 2;
+inline constexpr std::uint32_t kFieldBeyondRecordText = 4;
+inline constexpr std::uint32_t kNoSuchRecord = 8;
+
+// A field read from a record holds at most this many characters.
+inline constexpr std::size_t kRecordFieldMax = 1023;
+
+inline constexpr int kRecordOk = 0;
+inline constexpr int kRecordFailed = -1;
+
+// How deep brace expansion has nested through placeholders and expressions,
+// and how many terms the outermost expansion has spent; kept with the
+// records because every nested expansion goes through them.
+struct BraceNesting {
+  int depth = 0;
+  int termsExpanded = 0;
+};
+
+class RecordTable {
+ public:
+  // Makes the table ready and empty, with no error flags.
+  int Init();
+  // Drops every record; the table is used again only after Init.
+  int Free();
+  bool IsReady() const { return ready_; }
+  int Count() const { return static_cast<int>(records_.size()); }
+
+  // Appends a record line; it becomes the cursor record.
+  int Add(std::string_view text);
+  // Field `field` of the record at `position` (from 0, insertion order); the
+  // cursor moves there. Past the last record: empty, no flag.
+  std::string GetField(int field, int position);
+  // Position of the first record named `name` (cursor left on it), or -1.
+  int Find(std::string_view name);
+  // Rewrites the cursor record as its name and this one value.
+  int ReplaceValue(std::string_view value);
+  // Appends a value to the cursor record.
+  int AppendValue(std::string_view value);
+  // Adds the value to the named record, creating the record when needed.
+  int DefineValue(std::string_view name, std::string_view value);
+  // The length of the named record's whole text, or 0 with flag 8.
+  std::size_t TextLength(std::string_view name);
+  // Removes the first record of that name; the cursor goes to the one before.
+  int Delete(std::string_view name);
+
+  std::uint32_t TakeErrors();
+  void SetErrors(std::uint32_t flags) { errors_ = flags; }
+  std::uint32_t PeekErrors() const { return errors_; }
+
+  // Every record text in insertion order, for the listing.
+  const std::vector<std::string>& Texts() const { return records_; }
+
+  BraceNesting braces;
+
+ private:
+  static constexpr int kNoCursor = -1;  // the head: no record selected
+
+  bool ready_ = false;
+  std::vector<std::string> records_;
+  int cursor_ = kNoCursor;
+  std::uint32_t errors_ = 0;
+};
+
+// A new record line of a name and its first value: "\"%s\",\"%s\"", every
+// double quote of either written as a backslash and the quote.
+std::string NewRecordText(std::string_view name, std::string_view value);
+// Field n of a record line by the record quoting rules; ORs the flags of a
+// missing text or field into `errors`.
+std::string ParseRecordField(std::string_view text, int field, std::uint32_t& errors);
+
+// The store operations as the statements call them on a context.
+int InitRecordTable(SearchContext& context);
+int FreeRecordTable(SearchContext& context);
+int AddRecord(std::string_view text, SearchContext& context);
+std::string GetRecordField(int field, int position, SearchContext& context);
+std::uint32_t TakeRecordError(SearchContext& context);
+int FindRecord(std::string_view name, SearchContext& context);
+int ReplaceRecordValue(std::string_view value, SearchContext& context);
+int AppendRecordValue(std::string_view value, SearchContext& context);
+int DefineValue(std::string_view name, std::string_view value, SearchContext& context);
+std::size_t RecordTextLength(std::string_view name, SearchContext& context);
+int DeleteRecord(std::string_view name, SearchContext& context);
+
+}  // namespace rcv
