@@ -1,0 +1,153 @@
+#include "sel/display_sel.h"
+
+#include <gtest/gtest.h>
+
+#include "fixture/fixture_tree.h"
+#include "fixture/screen_harness.h"
+#include "fixture/sel_log_writer.h"
+#include "sel/sel_log.h"
+
+namespace rcv {
+namespace {
+
+constexpr std::string_view kHeading =
+    "date/time           RID  RT GID  ER ST/# ET Event \n"
+    "------------------  ---- -- ---- -- ---- -- ------\n";
+constexpr std::string_view kMenu =
+    "-------- Display SEL Menu --------\n"
+    " 0 . Display SEL history\n"
+    " q . quit\n"
+    "\n"
+    "(0, [q]) : ";
+constexpr std::string_view kTitle = "\n<<Display SELs- Display SEL history.>>\n\n";
+
+class DisplaySelTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    tree_.WriteSetup();
+    tree_.Activate();
+  }
+
+  void WriteLog(const fixture::SelLogValues& values) {
+    tree_.WriteFile(tree_.VrkLogDir() / "sel.log", fixture::BuildSelLog(values));
+  }
+
+  static fixture::SelLogValues TwoEntries() {
+    fixture::SelLogValues values;
+    values.newestIndex = 1;
+    values.slots.resize(2);
+    values.slots[0] = {.recordId = 0x0001, .timestamp = 1000000000, .sensorType = 0x01};
+    values.slots[1] = {.recordId = 0x0002, .timestamp = 1000000060, .sensorType = 0x02};
+    return values;
+  }
+
+  fixture::FixtureTree tree_;
+};
+
+constexpr std::string_view kTwoLines =
+    "01/09/09 01:47:40   0200 02 2000 04 0200 00 000000\n"
+    "01/09/09 01:46:40   0100 02 2000 04 0100 00 000000\n";
+
+TEST_F(DisplaySelTest, MenuListsNewestFirstThenQuits) {
+  WriteLog(TwoEntries());
+  fixture::ScreenHarness harness("0\n1\nq\n");
+  Screen screen = harness.screen();
+  EXPECT_EQ(1, DisplaySel(screen));
+  EXPECT_EQ(std::string(kTitle) + std::string(kMenu) + "\n\n" + std::string(kHeading) + std::string(kTwoLines) +
+                "\n" + std::string(kMenu) + "\n\n" + std::string(kMenu) + "\n\n",
+            harness.shown());
+}
+
+TEST_F(DisplaySelTest, EndOfInputLeavesTheMenu) {
+  fixture::ScreenHarness harness("");
+  Screen screen = harness.screen();
+  EXPECT_EQ(1, DisplaySel(screen));
+  EXPECT_EQ(std::string(kTitle) + std::string(kMenu) + "\n", harness.shown());
+}
+
+TEST_F(DisplaySelTest, UserModeShowsNothing) {
+  fixture::ScreenHarness harness("0\n", ViewMode::kUser);
+  Screen screen = harness.screen();
+  EXPECT_EQ(1, DisplaySel(screen));
+  EXPECT_EQ("", harness.shown());
+}
+
+TEST_F(DisplaySelTest, FailuresPauseAndSayWhy) {
+  fixture::SelLogValues never = TwoEntries();
+  never.newestIndex = 0xFFFFFFFF;
+  fixture::SelLogValues badMark = TwoEntries();
+  badMark.validity = 0x00;
+  fixture::SelLogValues outside = TwoEntries();
+  outside.newestIndex = 512;
+  for (const auto& values : {never, badMark, outside}) {
+    WriteLog(values);
+    fixture::ScreenHarness harness("\n");
+    Screen screen = harness.screen();
+    EXPECT_EQ(-1, ShowSelHistory(screen));
+    EXPECT_EQ("SEL LOG invalid.\nPRESS ENTER KEY\n\n", harness.shown());
+  }
+  std::vector<std::uint8_t> cut = fixture::BuildSelLog(TwoEntries());
+  cut.pop_back();
+  tree_.WriteFile(tree_.VrkLogDir() / "sel.log", cut);
+  fixture::ScreenHarness shortLog("\n");
+  Screen screen = shortLog.screen();
+  EXPECT_EQ(-1, ShowSelHistory(screen));
+  EXPECT_EQ("SEL LOG read failed.\nPRESS ENTER KEY\n\n", shortLog.shown());
+
+  std::filesystem::remove(tree_.VrkLogDir() / "sel.log");
+  fixture::ScreenHarness missing("\n");
+  Screen missingScreen = missing.screen();
+  EXPECT_EQ(-1, ShowSelHistory(missingScreen));
+  EXPECT_EQ("SEL LOG open failed.\nPRESS ENTER KEY\n\n", missing.shown());
+}
+
+TEST_F(DisplaySelTest, TruncatedLogsFailCleanlyAtEveryLength) {
+  const std::vector<std::uint8_t> whole = fixture::BuildSelLog(TwoEntries());
+  for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{9}, std::size_t{1024}, kSelLogSize - 1}) {
+    tree_.WriteFile(tree_.VrkLogDir() / "sel.log", std::span<const std::uint8_t>(whole.data(), size));
+    fixture::ScreenHarness harness("");
+    Screen screen = harness.screen();
+    EXPECT_EQ(-1, ShowSelHistory(screen)) << size;
+  }
+}
+
+TEST_F(DisplaySelTest, ExportGoesToTheFileWithItsEndLine) {
+  WriteLog(TwoEntries());
+  fixture::ScreenHarness harness("");
+  harness.options.singleCommand = true;
+  harness.options.selRun = true;
+  harness.options.outputFile = (tree_.root() / "sel.txt").string();
+  Screen screen = harness.screen();
+  EXPECT_EQ(1, DisplaySel(screen));
+  EXPECT_EQ("\n", harness.shown());
+  EXPECT_EQ(std::string(kHeading) + std::string(kTwoLines) + "--- End of data. ---\n", tree_.ReadFile("sel.txt"));
+}
+
+TEST_F(DisplaySelTest, FailedExportKeepsTheEarlierFile) {
+  tree_.WriteFile("sel.txt", "earlier export\n");
+  fixture::SelLogValues invalid = TwoEntries();
+  invalid.validity = 0;
+  WriteLog(invalid);
+  fixture::ScreenHarness harness("");
+  harness.options.singleCommand = true;
+  harness.options.selRun = true;
+  harness.options.outputFile = (tree_.root() / "sel.txt").string();
+  Screen screen = harness.screen();
+  EXPECT_EQ(-1, ShowSelHistory(screen));
+  EXPECT_EQ("SEL LOG invalid.\n\n", harness.shown());
+  EXPECT_EQ("earlier export\n", tree_.ReadFile("sel.txt"));
+}
+
+TEST_F(DisplaySelTest, UnopenableExportFileIsReported) {
+  WriteLog(TwoEntries());
+  fixture::ScreenHarness harness("");
+  harness.options.singleCommand = true;
+  harness.options.selRun = true;
+  harness.options.outputFile = (tree_.root() / "no/such/dir/sel.txt").string();
+  Screen screen = harness.screen();
+  EXPECT_EQ(-1, ShowSelHistory(screen));
+  EXPECT_EQ("SEL LOG save file open failed.\n\n", harness.shown());
+}
+
+}  // namespace
+}  // namespace rcv

@@ -1,0 +1,104 @@
+#include "shell/console.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace rcv {
+namespace {
+
+struct Typed {
+  std::string result;
+  std::string shown;
+  bool gotLine = false;
+};
+
+Typed TypeLine(const std::string& keys, std::size_t size = kInputLineBufferSize) {
+  std::istringstream in(keys);
+  std::ostringstream out;
+  Console console(in, out);
+  Typed typed{"<untouched>", "", false};
+  typed.gotLine = InputLine(console, typed.result, size);
+  typed.shown = out.str();
+  return typed;
+}
+
+TEST(InputLineTest, ErasesWithBackspaceAndDelete) {
+  const Typed typed = TypeLine("ab\bc\n");
+  EXPECT_EQ("ac", typed.result);
+  EXPECT_EQ("\b \b\n", typed.shown);
+  EXPECT_EQ("ac", TypeLine("ab\x7F" "c\n").result);
+}
+
+TEST(InputLineTest, BackspaceOnAnEmptyLineShowsNothing) {
+  const Typed typed = TypeLine("\b\b\x7Fx\n");
+  EXPECT_EQ("x", typed.result);
+  EXPECT_EQ("\n", typed.shown);
+}
+
+TEST(InputLineTest, EscapeSequencesLeaveNoTrace) {
+  EXPECT_EQ("dr", TypeLine("d\x1B[Ar\n").result);
+  EXPECT_EQ("dr", TypeLine("d\x1B[2~r\n").result);
+  EXPECT_EQ("dr", TypeLine("d\x1B[15~r\n").result);
+}
+
+TEST(InputLineTest, ControlAndNonAsciiBytesAreDropped) {
+  EXPECT_EQ("dr", TypeLine("d\r\tr\r\n").result);
+  EXPECT_EQ("ab", TypeLine("a\xE3\x81\x82" "b\n").result);
+}
+
+TEST(InputLineTest, DestinationHoldsSizeLessOneCharacters) {
+  EXPECT_EQ("ye", TypeLine("yes\n", kShortAnswerSize).result);
+  EXPECT_EQ(std::string(9, 'x'), TypeLine(std::string(2000, 'x') + "\n", kCommandWordSize).result);
+  EXPECT_EQ(std::string(1023, 'x'), TypeLine(std::string(2000, 'x') + "\n").result);
+}
+
+TEST(InputLineTest, CharactersBeyondTheBufferMustBeErasedBeforeTypingShowsAgain) {
+  const std::string typed = std::string(2000, 'x');
+  EXPECT_EQ(std::string(1022, 'x'), TypeLine(typed + std::string(977, '\b') + "y\n").result.substr(0, 1022));
+  EXPECT_EQ(std::string(1023, 'x'), TypeLine(typed + std::string(977, '\b') + "y\n").result);
+  EXPECT_EQ(std::string(1022, 'x') + "y", TypeLine(typed + std::string(978, '\b') + "y\n").result);
+}
+
+TEST(InputLineTest, EndOfInputLeavesTheDestinationUntouched) {
+  for (const std::string keys : {"", "abc", "ab\x1B", "ab\x1B["}) {
+    const Typed typed = TypeLine(keys);
+    EXPECT_FALSE(typed.gotLine) << keys;
+    EXPECT_EQ("<untouched>", typed.result) << keys;
+  }
+}
+
+TEST(AskYesNoTest, OnlyYIsYes) {
+  for (const auto& [keys, expected] : std::vector<std::pair<std::string, int>>{
+           {"y\n", 1}, {"Y\n", 1}, {"yes\n", -1}, {"\n", -1}, {"n\n", -1}, {"", -1}}) {
+    std::istringstream in(keys);
+    std::ostringstream out;
+    Console console(in, out);
+    EXPECT_EQ(expected, AskYesNo(console, "Erase? (y/[n]) : ")) << keys;
+    EXPECT_TRUE(out.str().starts_with("Erase? (y/[n]) : "));
+  }
+}
+
+TEST(WaitEnterKeyTest, ReturnsAtLineFeedOrEndOfInput) {
+  std::istringstream in("junk\nnext");
+  std::ostringstream out;
+  Console console(in, out);
+  WaitEnterKey(console);
+  EXPECT_EQ("PRESS ENTER KEY\n", out.str());
+  EXPECT_EQ('n', console.GetChar());
+  WaitEnterKey(console);
+  EXPECT_TRUE(console.AtEnd());
+}
+
+TEST(TextHelpersTest, UpperCaseAndHexCheck) {
+  std::string text = "dr q1-x";
+  StrToUpper(text);
+  EXPECT_EQ("DR Q1-X", text);
+  EXPECT_EQ(0, IsHexString(""));
+  EXPECT_EQ(0, IsHexString("09afAF"));
+  EXPECT_EQ(1, IsHexString("0g"));
+  EXPECT_EQ(1, IsHexString("12 34"));
+}
+
+}  // namespace
+}  // namespace rcv

@@ -1,0 +1,55 @@
+#include "shell/file_block.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "fixture/fixture_tree.h"
+
+namespace rcv {
+namespace {
+
+std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+
+TEST(ReadFileBlockTest, ReadsExactlyTheLength) {
+  fixture::FixtureTree tree;
+  tree.WriteFile("log", "0123456789");
+  const std::string path = (tree.root() / "log").string();
+
+  std::vector<std::uint8_t> buffer(10);
+  EXPECT_EQ(kFileOk, ReadFileBlock(path, buffer));
+  EXPECT_EQ(Bytes("0123456789"), buffer);
+
+  std::vector<std::uint8_t> shorter(4);
+  EXPECT_EQ(kFileOk, ReadFileBlock(path, shorter));
+  EXPECT_EQ(Bytes("0123"), shorter);
+
+  std::vector<std::uint8_t> longer(11);
+  EXPECT_EQ(kFileShortRead, ReadFileBlock(path, longer));
+  EXPECT_EQ(kFileOpenFailed, ReadFileBlock((tree.root() / "missing").string(), buffer));
+  EXPECT_EQ(kFileShortRead, ReadFileBlock(tree.root().string(), buffer));  // a folder
+}
+
+TEST(WriteFileBlockTest, RewritesInPlaceWithoutCreatingOrTruncating) {
+  fixture::FixtureTree tree;
+  tree.WriteFile("log", "0123456789");
+  const std::string path = (tree.root() / "log").string();
+
+  EXPECT_EQ(kFileOk, WriteFileBlock(path, Bytes("ab")));
+  EXPECT_EQ("ab23456789", tree.ReadFile("log"));
+  EXPECT_EQ(kFileOk, WriteFileBlock(path, Bytes("XY"), 4));
+  EXPECT_EQ("ab23XY6789", tree.ReadFile("log"));
+
+  const auto missing = tree.root() / "missing";
+  EXPECT_EQ(kFileOpenFailed, WriteFileBlock(missing.string(), Bytes("ab")));
+  EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+TEST(WriteFileBlockTest, AFullDeviceIsAShortWrite) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP();
+  EXPECT_EQ(kFileShortWrite, WriteFileBlock("/dev/full", Bytes("ab")));
+}
+
+}  // namespace
+}  // namespace rcv

@@ -1,0 +1,92 @@
+#include "shell/machine_identity.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "fixture/fixture_tree.h"
+
+namespace rcv {
+namespace {
+
+class MachineIdentityTest : public ::testing::Test {
+ protected:
+  void SetUp() override { tree_.Activate(); }
+
+  // Loads the identity; returns the result and what was printed.
+  std::pair<int, std::string> Load() {
+    std::ostringstream out;
+    const int result = LoadMachineIdentity(identity_, out);
+    return {result, out.str()};
+  }
+
+  std::string Block() {
+    std::ostringstream out;
+    PrintIdentity(identity_, out);
+    return out.str();
+  }
+
+  fixture::FixtureTree tree_;
+  MachineIdentity identity_;
+};
+
+TEST_F(MachineIdentityTest, LoadsAndPrintsTheBlock) {
+  tree_.WriteSetup({}, "1.23 build\n");
+  EXPECT_EQ(std::make_pair(1, std::string()), Load());
+  EXPECT_EQ(
+      "MODEL CODE : QX2400 / PRODUCT No. : PQ240-0001\n"
+      "MODEL NAME : QX-2400 Enterprise\n"
+      "MODEL FRU  : QX24MB01\n"
+      "RC DICT    : rcdict/1.23\n"
+      "\n",
+      Block());
+}
+
+TEST_F(MachineIdentityTest, MissingOrEmptyNamesAreNotSet) {
+  tree_.WriteSetup({.modelName = "", .modelCode = "", .productCode = ""});
+  EXPECT_EQ(1, Load().first);
+  EXPECT_EQ(
+      "MODEL CODE : not set. / PRODUCT No. : not set.\n"
+      "MODEL NAME : not set.\n"
+      "MODEL FRU  : QX24MB01\n"
+      "RC DICT    : rcdict/1.23\n"
+      "\n",
+      Block());
+}
+
+TEST_F(MachineIdentityTest, RequiredValuesStopTheLoad) {
+  tree_.WriteSetup({.confDir = ""});
+  EXPECT_EQ(std::make_pair(-1, std::string("Getting RC table path failed.\n")), Load());
+  tree_.WriteSetup({.code = ""});
+  EXPECT_EQ(std::make_pair(-1, std::string("Getting CODE failed.\n")), Load());
+}
+
+TEST_F(MachineIdentityTest, MissingSetupFileFailsOnTheTablePath) {
+  EXPECT_EQ(std::make_pair(-1, std::string("Getting RC table path failed.\n")), Load());
+  EXPECT_EQ("not set.", identity_.modelName);
+}
+
+TEST_F(MachineIdentityTest, RcrevProblems) {
+  tree_.WriteSetup();
+  std::filesystem::remove(tree_.DictionaryDir() / "rcrev");
+  EXPECT_EQ(std::make_pair(-1, std::string("Rcrev file open error.\n")), Load());
+  tree_.WriteFile(tree_.DictionaryDir() / "rcrev", "");
+  EXPECT_EQ(std::make_pair(-1, std::string("Rcrev get failed.\n")), Load());
+}
+
+TEST_F(MachineIdentityTest, RevisionIsCutAfterItsFirstWord) {
+  tree_.WriteSetup();
+  for (const auto& [line, expected] : std::vector<std::pair<std::string, std::string>>{
+           {"1.23 build\n", "1.23"},
+           {"  2.0\r\n", "  2.0"},
+           {" \r\n", " \r\n"},
+           {"4.5", "4.5"},
+           {std::string(300, '9'), std::string(127, '9')}}) {
+    tree_.WriteFile(tree_.DictionaryDir() / "rcrev", line);
+    EXPECT_EQ(1, Load().first);
+    EXPECT_EQ(expected, identity_.rcRev);
+  }
+}
+
+}  // namespace
+}  // namespace rcv

@@ -1,0 +1,95 @@
+#include "shell/options.h"
+
+#include <gtest/gtest.h>
+
+namespace rcv {
+namespace {
+
+std::vector<std::string> Line(std::initializer_list<std::string> words) {
+  std::vector<std::string> args = {"rcviewer"};
+  args.insert(args.end(), words);
+  return args;
+}
+
+int Parse(const std::vector<std::string>& args) {
+  std::array<OptionEntry, 3> table = {{{"-o", true, true, 2, {}}, {"-c", true, true, 2, {}}, {"-f", true, true, 2, {}}}};
+  return ParseOptions(args, ModeFromArguments(args), table);
+}
+
+TEST(ParseOptionsTest, Results) {
+  EXPECT_EQ(0, Parse(Line({"-o", "sr", "-c", "10", "-f", "/tmp/x"})));
+  EXPECT_EQ(0, Parse(Line({"tonbar47", "-f", "a", "-o", "ds"})));
+  EXPECT_EQ(0, Parse(Line({"tonbar47"})));
+  EXPECT_EQ(-2, Parse(Line({})));                      // user mode, nothing read
+  EXPECT_EQ(-2, Parse(Line({"-o"})));                  // value missing at the end
+  EXPECT_EQ(-2, Parse(Line({"-o", "-c", "1"})));       // option where a value belongs
+  EXPECT_EQ(-1, Parse(Line({"-x", "1"})));             // unknown option
+  EXPECT_EQ(-1, Parse(Line({"-o", "sr", "-o", "ds"})));  // given twice
+  EXPECT_EQ(-1, Parse(Line({"-o", "sr", "stray"})));
+  EXPECT_EQ(-1, Parse(Line({"tonbar4", "-o", "sr"})));  // mistyped code
+  EXPECT_EQ(-1, Parse(Line({"-osr"})));                 // the value is always the next word
+}
+
+TEST(ParseOptionsTest, SeparateValueRowsTakeTheNextWord) {
+  std::vector<std::string> args = Line({"-c", "-5x", "-f", "out.txt"});
+  std::array<OptionEntry, 3> table = {{{"-o", true, true, 2, {}}, {"-c", true, true, 2, {}}, {"-f", true, true, 2, {}}}};
+  // "-5x" begins with "-", so it can't be the value of "-c".
+  EXPECT_EQ(-2, ParseOptions(args, ViewMode::kUser, table));
+  args = Line({"-c", "5", "-f", "out.txt"});
+  EXPECT_EQ(0, ParseOptions(args, ViewMode::kUser, table));
+  EXPECT_FALSE(table[0].value);
+  EXPECT_EQ("5", table[1].value);
+  EXPECT_EQ("out.txt", table[2].value);
+}
+
+TEST(ParseOptionsTest, PrefixAndSwitchRows) {
+  std::array<OptionEntry, 2> table = {{{"-v", false, false, 0, {}}, {"-n", true, false, 2, {}}}};
+  std::vector<std::string> args = Line({"-v", "-n12"});
+  EXPECT_EQ(0, ParseOptions(args, ViewMode::kUser, table));
+  EXPECT_EQ("", table[0].value);
+  EXPECT_EQ("12", table[1].value);
+  args = Line({"-n", "7"});
+  EXPECT_EQ(0, ParseOptions(args, ViewMode::kUser, table));
+  EXPECT_FALSE(table[0].value);
+  EXPECT_EQ("7", table[1].value);
+}
+
+TEST(ReadRunOptionsTest, SingleCommandRuns) {
+  const auto args = Line({"tonbar47", "-o", "sr", "-c", "10", "-f", "/tmp/rc.txt"});
+  const RunOptions options = ReadRunOptions(args, ModeFromArguments(args));
+  EXPECT_TRUE(options.singleCommand);
+  EXPECT_TRUE(options.saveRcRun);
+  EXPECT_FALSE(options.selRun);
+  EXPECT_EQ(10, options.recordLimit);
+  EXPECT_EQ("/tmp/rc.txt", options.outputFile);
+  EXPECT_EQ("sr", options.commandWord);
+
+  const auto ds = Line({"-o", "ds", "-c", "abc"});
+  const RunOptions sel = ReadRunOptions(ds, ViewMode::kUser);
+  EXPECT_TRUE(sel.selRun);
+  EXPECT_EQ(0, sel.recordLimit);
+}
+
+TEST(ReadRunOptionsTest, FaultyLinesAndOverlongValuesResetEverything) {
+  for (const auto& args : {Line({"-o", "sr", "-x"}), Line({"-o", "dr", "-o", "ds"}),
+                           Line({"-o", "0123456789"}), Line({"-o", "sr", "-f", std::string(513, 'f')})}) {
+    const RunOptions options = ReadRunOptions(args, ViewMode::kUser);
+    EXPECT_FALSE(options.singleCommand);
+    EXPECT_FALSE(options.saveRcRun);
+    EXPECT_EQ("", options.outputFile);
+    EXPECT_EQ(0, options.recordLimit);
+  }
+  const RunOptions longest = ReadRunOptions(Line({"-o", "012345678", "-f", std::string(512, 'f')}), ViewMode::kUser);
+  EXPECT_TRUE(longest.singleCommand);
+  EXPECT_EQ(512u, longest.outputFile.size());
+}
+
+TEST(ModeFromArgumentsTest, OnlyTheExactCodeFirstOpensCeMode) {
+  EXPECT_EQ(ViewMode::kCe, ModeFromArguments(Line({"tonbar47"})));
+  EXPECT_EQ(ViewMode::kUser, ModeFromArguments(Line({"TONBAR47"})));
+  EXPECT_EQ(ViewMode::kUser, ModeFromArguments(Line({"-o", "tonbar47"})));
+  EXPECT_EQ(ViewMode::kUser, ModeFromArguments(Line({})));
+}
+
+}  // namespace
+}  // namespace rcv
