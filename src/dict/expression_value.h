@@ -13,6 +13,12 @@ namespace rcv {
 // A token or value text holds at most this many characters.
 inline constexpr std::size_t kValueTextMax = 29;
 
+// Character classes of the "C" locale, safe for bytes of 0x80 and above.
+inline bool IsLetterOrDigit(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+inline bool IsSpaceChar(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
 // A hexadecimal digit of either case, "X" or "S".
 bool IsOperandChar(char c);
 // True when every character is an operand character; true for "".

@@ -1,0 +1,60 @@
+#include "dict/dollar_substitution.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+#include "dict/bit_field.h"
+#include "dict/expression_value.h"
+#include "dict/search_context.h"
+#include "dict/variable_table.h"
+
+namespace rcv {
+namespace {
+
+bool IsCopiedAsIs(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
+bool IsOneLetterName(char c) { return c >= 'G' && c <= 'Z'; }
+
+void AppendCut(std::string& text, std::string_view piece) {
+  text.append(piece.substr(0, kDollarResultMax - std::min(text.size(), kDollarResultMax)));
+}
+
+}  // namespace
+
+bool SubstituteDollar(std::string& token, SearchContext& context) {
+  if (token.empty() || token.front() != '$') return true;
+  const std::string_view rest = std::string_view(token).substr(1);
+  std::string result;
+  if (rest.empty()) {
+    std::optional<std::string> value = GetVariable("", context);
+    if (!value) return false;
+    AppendCut(result, *value);
+  }
+  std::size_t pos = 0;
+  for (std::size_t elements = 0; pos < rest.size() && elements < kDollarElementMax; ++elements) {
+    const char c = rest[pos];
+    if (IsCopiedAsIs(c)) {
+      AppendCut(result, rest.substr(pos, 1));
+      ++pos;
+    } else {
+      // G to Z name a variable alone; any other character takes the next
+      // one with it ("_0", "a1", "ab").
+      const std::string_view name = rest.substr(pos, IsOneLetterName(c) ? 1 : 2);
+      std::optional<std::string> value = GetVariable(name, context);
+      if (!value) return false;
+      AppendCut(result, *value);
+      pos += name.size();
+    }
+    if (pos < rest.size() && rest[pos] == '(') {
+      result.append(rest.substr(pos));
+      ExtractBits(result);
+      if (result.size() > kValueTextMax) result.resize(kValueTextMax);
+      break;
+    }
+    if (pos >= rest.size() || !IsLetterOrDigit(rest[pos])) break;
+  }
+  token = std::move(result);
+  return true;
+}
+
+}  // namespace rcv

@@ -1,0 +1,21 @@
+#include "dict/placeholder.h"
+
+#include "dict/brace_expansion.h"
+#include "dict/record_table.h"
+#include "dict/search_context.h"
+
+namespace rcv {
+
+std::string GetPlaceholder(std::string_view name, int valueNumber, SearchContext& context) {
+  const int position = context.records.Find(name);
+  if (position < 0) {
+    context.records.SetErrors(kNoSuchRecord);
+    return std::string(name);
+  }
+  std::string value = context.records.GetField(valueNumber, position);
+  ExpandBraces(value, context);
+  if (value.size() > kRecordFieldMax) value.resize(kRecordFieldMax);
+  return value;
+}
+
+}  // namespace rcv

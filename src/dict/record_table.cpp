@@ -1,0 +1,178 @@
+#include "dict/record_table.h"
+
+#include "dict/search_context.h"
+
+namespace rcv {
+namespace {
+
+constexpr char kQuote = '"';
+constexpr char kBackslash = '\\';
+
+// A double quote counts as a quote unless a backslash stands before it.
+bool IsBareQuote(std::string_view text, std::size_t pos) {
+  return text[pos] == kQuote && (pos == 0 || text[pos - 1] != kBackslash);
+}
+
+// Each double quote written as a backslash and the quote, inside quotes.
+std::string QuotedField(std::string_view field) {
+  std::string quoted(1, kQuote);
+  for (char c : field) {
+    if (c == kQuote) quoted += kBackslash;
+    quoted += c;
+  }
+  quoted += kQuote;
+  return quoted;
+}
+
+// The position right after the n-th comma outside quotes, or npos with the
+// flag that tells why there is none.
+std::size_t FieldStart(std::string_view text, int field, std::uint32_t& errors) {
+  if (field <= 0) return 0;
+  const std::size_t wanted = static_cast<std::size_t>(field);
+  bool quoted = false;
+  std::size_t commas = 0;
+  for (std::size_t pos = 0;; ++pos) {
+    if (pos >= text.size()) {
+      errors |= kRecordLacksField;
+      return std::string_view::npos;
+    }
+    if (IsBareQuote(text, pos)) quoted = !quoted;
+    if (wanted > text.size()) {
+      errors |= kFieldBeyondRecordText;
+      return std::string_view::npos;
+    }
+    if (text[pos] == ',' && !quoted && ++commas == wanted) return pos + 1;
+  }
+}
+
+}  // namespace
+
+std::string NewRecordText(std::string_view name, std::string_view value) {
+  return QuotedField(name) + "," + QuotedField(value);
+}
+
+std::string ParseRecordField(std::string_view text, int field, std::uint32_t& errors) {
+  std::string result;
+  std::size_t pos = FieldStart(text, field, errors);
+  if (pos == std::string_view::npos) return result;
+  bool quoted = false;
+  while (pos < text.size() && result.size() < kRecordFieldMax) {
+    const char c = text[pos];
+    if (c == kBackslash && pos + 1 < text.size() && text[pos + 1] == kQuote) {
+      result += kQuote;
+      pos += 2;
+      continue;
+    }
+    if (IsBareQuote(text, pos)) {
+      if (quoted) break;  // what follows up to the next comma is dropped
+      quoted = true;
+      ++pos;
+      continue;
+    }
+    if (c == ',' && !quoted) break;
+    result += c;
+    ++pos;
+  }
+  return result;
+}
+
+int RecordTable::Init() {
+  ready_ = true;
+  records_.clear();
+  cursor_ = kNoCursor;
+  errors_ = 0;
+  return kRecordOk;
+}
+
+int RecordTable::Free() {
+  ready_ = false;
+  records_.clear();
+  cursor_ = kNoCursor;
+  return kRecordOk;
+}
+
+int RecordTable::Add(std::string_view text) {
+  if (!ready_) return kRecordFailed;
+  records_.emplace_back(text);
+  cursor_ = Count() - 1;
+  return kRecordOk;
+}
+
+std::string RecordTable::GetField(int field, int position) {
+  if (position < 0 || position >= Count()) {
+    cursor_ = kNoCursor;
+    return {};
+  }
+  cursor_ = position;
+  return ParseRecordField(records_[static_cast<std::size_t>(position)], field, errors_);
+}
+
+int RecordTable::Find(std::string_view name) {
+  for (int position = 0; position < Count(); ++position) {
+    if (GetField(0, position) == name) return position;
+  }
+  cursor_ = kNoCursor;
+  return -1;
+}
+
+int RecordTable::ReplaceValue(std::string_view value) {
+  if (cursor_ == kNoCursor) return kRecordFailed;
+  std::string& text = records_[static_cast<std::size_t>(cursor_)];
+  std::uint32_t ignored = 0;
+  text = NewRecordText(ParseRecordField(text, 0, ignored), value);
+  return kRecordOk;
+}
+
+int RecordTable::AppendValue(std::string_view value) {
+  if (cursor_ == kNoCursor) return kRecordFailed;
+  records_[static_cast<std::size_t>(cursor_)] += "," + QuotedField(value);
+  return kRecordOk;
+}
+
+int RecordTable::DefineValue(std::string_view name, std::string_view value) {
+  if (Find(name) < 0) return Add(NewRecordText(name, value));
+  return AppendValue(value);
+}
+
+std::size_t RecordTable::TextLength(std::string_view name) {
+  const int position = Find(name);
+  if (position < 0) {
+    errors_ = kNoSuchRecord;
+    return 0;
+  }
+  return records_[static_cast<std::size_t>(position)].size();
+}
+
+int RecordTable::Delete(std::string_view name) {
+  const int position = Find(name);
+  if (position < 0) return kRecordFailed;
+  records_.erase(records_.begin() + position);
+  cursor_ = position - 1;  // the record before, or none when it was the first
+  return kRecordOk;
+}
+
+std::uint32_t RecordTable::TakeErrors() {
+  const std::uint32_t flags = errors_;
+  errors_ = 0;
+  return flags;
+}
+
+int InitRecordTable(SearchContext& context) { return context.records.Init(); }
+int FreeRecordTable(SearchContext& context) { return context.records.Free(); }
+int AddRecord(std::string_view text, SearchContext& context) { return context.records.Add(text); }
+std::string GetRecordField(int field, int position, SearchContext& context) {
+  return context.records.GetField(field, position);
+}
+std::uint32_t TakeRecordError(SearchContext& context) { return context.records.TakeErrors(); }
+int FindRecord(std::string_view name, SearchContext& context) { return context.records.Find(name); }
+int ReplaceRecordValue(std::string_view value, SearchContext& context) { return context.records.ReplaceValue(value); }
+int AppendRecordValue(std::string_view value, SearchContext& context) { return context.records.AppendValue(value); }
+int DefineValue(std::string_view name, std::string_view value, SearchContext& context) {
+  return context.records.DefineValue(name, value);
+}
+std::size_t RecordTextLength(std::string_view name, SearchContext& context) {
+  return context.records.TextLength(name);
+}
+int DeleteRecord(std::string_view name, SearchContext& context) { return context.records.Delete(name); }
+
+}  // namespace rcv
