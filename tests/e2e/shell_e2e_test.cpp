@@ -1,0 +1,121 @@
+// The program as an operator meets it: start-up, options, the CE menu.
+#include <gtest/gtest.h>
+
+#include "fixture/fixture_tree.h"
+#include "run_viewer.h"
+
+namespace rcv::e2e {
+namespace {
+
+constexpr std::string_view kCeMenu =
+    "============= RC Viewer <CE Mode> ============\n"
+    "MODEL CODE : QX2400 / PRODUCT No. : PQ240-0001\n"
+    "MODEL NAME : QX-2400 Enterprise\n"
+    "MODEL FRU  : QX24MB01\n"
+    "RC DICT    : rcdict/1.23\n"
+    "\n"
+    "**************** Command Menu ****************\n"
+    " dr  : Display RC\n"
+    " ds  : Display SEL\n"
+    " dm  : Display MAR\n"
+    " tqr : TQR setting\n"
+    " sr  : Save RC\n"
+    " q   : quit\n"
+    "\n"
+    "Select command : ";
+
+std::string Repeat(std::string_view text, int times) {
+  std::string all;
+  for (int i = 0; i < times; ++i) all += text;
+  return all;
+}
+
+class ShellE2eTest : public ::testing::Test {
+ protected:
+  void SetUp() override { tree_.WriteSetup(); }
+  ViewerRun Run(const std::vector<std::string>& args, const std::string& input = "") {
+    return RunViewer(tree_.root().string(), args, input);
+  }
+  fixture::FixtureTree tree_;
+};
+
+TEST_F(ShellE2eTest, AccessCodeOpensTheMenuAndQEndsIt) {
+  const ViewerRun run = Run({kCeAccessCode}, "q\n");
+  EXPECT_EQ("\n" + std::string(kCeMenu) + "\n", run.screen);
+  EXPECT_EQ(1, run.exitStatus);
+}
+
+TEST_F(ShellE2eTest, UnknownWordsAreNotFoundAndOnlyLowerQQuits) {
+  const ViewerRun run = Run({kCeAccessCode}, "Q\nDR\n\n dr\nq\n");
+  const std::string again = std::string(kCeMenu) + "\ncommand not found.\n";
+  EXPECT_EQ("\n" + Repeat(again, 4) + std::string(kCeMenu) + "\n", run.screen);
+  EXPECT_EQ(1, run.exitStatus);
+}
+
+TEST_F(ShellE2eTest, MenuWordIsCutToNineCharacters) {
+  const ViewerRun run = Run({kCeAccessCode}, "q12345678\nq\n");
+  EXPECT_EQ("\n" + std::string(kCeMenu) + "\ncommand not found.\n" + std::string(kCeMenu) + "\n", run.screen);
+}
+
+TEST_F(ShellE2eTest, EndOfInputAtTheMenuEndsTheRun) {
+  for (const std::string input : {"", "ds\n", "garbage", "\x1B[A\x1B"}) {
+    const ViewerRun run = Run({kCeAccessCode}, input);
+    EXPECT_EQ(1, run.exitStatus) << input;
+  }
+}
+
+TEST_F(ShellE2eTest, BinaryJunkAndLongLinesNeverHang) {
+  std::string junk;
+  for (int i = 0; i < 20000; ++i) junk += static_cast<char>((i * 131 + 7) % 256);
+  junk += "\n" + std::string(5000, 'd') + "\n";
+  const ViewerRun run = Run({kCeAccessCode}, junk);
+  EXPECT_EQ(1, run.exitStatus);
+}
+
+TEST_F(ShellE2eTest, SelIsClosedToUserMode) {
+  const ViewerRun run = Run({"-o", "ds"});
+  EXPECT_EQ("\n", run.screen);
+  EXPECT_EQ(1, run.exitStatus);
+}
+
+TEST_F(ShellE2eTest, SingleCommandThatDoesNotExistIsNotFound) {
+  const ViewerRun run = Run({"-o", "xx"});
+  EXPECT_EQ("\ncommand not found.\n", run.screen);
+  EXPECT_EQ(1, run.exitStatus);
+}
+
+TEST_F(ShellE2eTest, FaultyCommandLinesAreIgnoredWhole) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{kCeAccessCode, "-o"}, {kCeAccessCode, "-o", "xx", "-o", "yy"},
+        {kCeAccessCode, "-x"}, {kCeAccessCode, "stray"}, {kCeAccessCode, "-o", "0123456789"}}) {
+    const ViewerRun run = Run(args, "q\n");
+    EXPECT_EQ("\n" + std::string(kCeMenu) + "\n", run.screen) << args[1];
+    EXPECT_EQ(1, run.exitStatus);
+  }
+}
+
+TEST_F(ShellE2eTest, IdentityFailuresEndWithStatus255) {
+  tree_.WriteSetup({.confDir = ""});
+  ViewerRun run = Run({kCeAccessCode}, "q\n");
+  EXPECT_EQ("Getting RC table path failed.\n", run.screen);
+  EXPECT_EQ(255, run.exitStatus);
+
+  tree_.WriteSetup({.code = ""});
+  run = Run({}, "");
+  EXPECT_EQ("Getting CODE failed.\n", run.screen);
+  EXPECT_EQ(255, run.exitStatus);
+
+  tree_.WriteSetup();
+  tree_.WriteFile(tree_.DictionaryDir() / "rcrev", "");
+  run = Run({kCeAccessCode, "-o", "ds"}, "");
+  EXPECT_EQ("Rcrev get failed.\n", run.screen);
+  EXPECT_EQ(255, run.exitStatus);
+
+  std::filesystem::remove_all(tree_.root() / "opt");
+  run = Run({kCeAccessCode});
+  EXPECT_EQ("Getting RC table path failed.\n", run.screen);
+  EXPECT_EQ(255, run.exitStatus);
+}
+
+}  // namespace
+}  // namespace rcv::e2e
