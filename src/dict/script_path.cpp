@@ -1,0 +1,46 @@
+#include "dict/script_path.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace rcv {
+
+std::string ScriptDirOf(std::string_view path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string_view::npos) return {};
+  return std::string(path.substr(0, std::min(slash + 1, kScriptPathMax)));
+}
+
+void FoldPath(std::string& path) {
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(path[i]);
+    if (byte < 0x20 || byte >= 0x80) {
+      path.resize(i);
+      return;
+    }
+    if (byte >= 'A' && byte <= 'Z') path[i] = static_cast<char>(byte - 'A' + 'a');
+    if (byte == '\\') path[i] = '/';
+  }
+}
+
+bool CanOpenForReading(const std::string& path) {
+  std::error_code ignored;
+  // Anything but a regular file (a folder, a pipe, a device) is no script
+  // and could block or never end.
+  if (!std::filesystem::is_regular_file(path, ignored)) return false;
+  return std::ifstream(path, std::ios::binary).is_open();
+}
+
+std::string ResolveFoldedPath(std::string_view scriptDir, std::string_view name) {
+  std::string whole = std::string(scriptDir).append(name).substr(0, kScriptPathMax);
+  FoldPath(whole);
+  if (CanOpenForReading(whole)) return whole;
+  std::string foldedName(name);
+  FoldPath(foldedName);
+  std::string inDir = std::string(scriptDir).append(foldedName).substr(0, kScriptPathMax);
+  if (CanOpenForReading(inDir)) return inDir;
+  return whole;
+}
+
+}  // namespace rcv
