@@ -12,9 +12,7 @@ std::string MessageSectionMarker(std::string_view name) {
   return "/*S" + std::string(name) + "*/";
 }
 
-namespace {
-
-bool SkipToMarker(TextLineReader& reader, std::string_view marker) {
+bool SkipToSectionMarker(TextLineReader& reader, std::string_view marker) {
   std::string line;
   while (reader.ReadLine(line)) {
     TrimSpaces(line);
@@ -23,19 +21,16 @@ bool SkipToMarker(TextLineReader& reader, std::string_view marker) {
   return false;
 }
 
-}  // namespace
-
-SectionResult ReadFileSection(TextLineReader& reader, std::string_view marker,
-                              const std::function<void(const std::string&)>& addLine) {
-  if (!SkipToMarker(reader, marker)) return SectionResult::kMarkerNotFound;
+SectionEnd ReadSectionLines(TextLineReader& reader,
+                            const std::function<void(const std::string&)>& addLine) {
   std::string line;
   for (std::size_t count = 0; count < kSectionLineLimit; ++count) {
-    if (!reader.ReadLine(line)) return SectionResult::kEndOfFile;
+    if (!reader.ReadLine(line)) return SectionEnd::kEndOfFile;
     CutAtLineEnd(line);
-    if (line == kSectionEndLine) return SectionResult::kEnded;
+    if (line == kSectionEndLine) return SectionEnd::kEndLine;
     addLine(line);
   }
-  return SectionResult::kEnded;
+  return SectionEnd::kEndLine;
 }
 
 }  // namespace rcv

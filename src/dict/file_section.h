@@ -16,19 +16,22 @@ inline constexpr std::string_view kSectionEndLine = "/*E*/";
 // A section is read for at most this many lines.
 inline constexpr std::size_t kSectionLineLimit = 1000000;
 
-enum class SectionResult {
-  kMarkerNotFound,  // the file ended before the marker line
-  kEnded,           // the "/*E*/" line or the line limit ended the section
-  kEndOfFile,       // the file ended inside the section
+enum class SectionEnd {
+  kEndLine,    // the "/*E*/" line, or the line limit, ended the section
+  kEndOfFile,  // the file ended inside the section
 };
 
 // "/*name*/" for a comment section, "/*Sname*/" for a message section.
 std::string CommentSectionMarker(std::string_view name);
 std::string MessageSectionMarker(std::string_view name);
 
-// Skips to the marker line, then hands every section line, cut at its first
-// carriage return or line feed, to `addLine` in file order.
-SectionResult ReadFileSection(TextLineReader& reader, std::string_view marker,
-                              const std::function<void(const std::string&)>& addLine);
+// Reads on past the first line that, trimmed, equals the marker; false
+// when the file ends first.
+bool SkipToSectionMarker(TextLineReader& reader, std::string_view marker);
+
+// Hands every following section line, cut at its first carriage return or
+// line feed, to `addLine` in file order.
+SectionEnd ReadSectionLines(TextLineReader& reader,
+                            const std::function<void(const std::string&)>& addLine);
 
 }  // namespace rcv

@@ -10,7 +10,8 @@ namespace rcv {
 namespace {
 
 struct SectionRead {
-  SectionResult result;
+  bool markerFound = false;
+  SectionEnd end = SectionEnd::kEndOfFile;
   std::vector<std::string> lines;
 };
 
@@ -18,10 +19,10 @@ SectionRead ReadSectionOf(std::string_view fileText, std::string_view marker) {
   fixture::FixtureTree tree;
   tree.WriteFile("msg.txt", fileText);
   TextLineReader reader((tree.root() / "msg.txt").string());
-  SectionRead read{};
-  read.result = ReadFileSection(reader, marker, [&](const std::string& line) {
-    read.lines.push_back(line);
-  });
+  SectionRead read;
+  read.markerFound = SkipToSectionMarker(reader, marker);
+  if (!read.markerFound) return read;
+  read.end = ReadSectionLines(reader, [&](const std::string& line) { read.lines.push_back(line); });
   return read;
 }
 
@@ -34,20 +35,23 @@ TEST(FileSectionTest, ReadsTheLinesBetweenMarkerAndEnd) {
   const SectionRead read =
       ReadSectionOf("/*S100*/\nother\n/*E*/\n  /*S101*/ \r\nfirst\r\n\nthird\n/*E*/\nafter\n",
                     "/*S101*/");
-  EXPECT_EQ(SectionResult::kEnded, read.result);
+  EXPECT_TRUE(read.markerFound);
+  EXPECT_EQ(SectionEnd::kEndLine, read.end);
   EXPECT_EQ((std::vector<std::string>{"first", "", "third"}), read.lines);
 }
 
 TEST(FileSectionTest, EndLineMustBeExactOnceItsLineEndIsCut) {
   const SectionRead read = ReadSectionOf("/*A*/\n /*E*/\n/*E*/ \n/*E*/\r\n", "/*A*/");
-  EXPECT_EQ(SectionResult::kEnded, read.result);
+  EXPECT_TRUE(read.markerFound);
+  EXPECT_EQ(SectionEnd::kEndLine, read.end);
   EXPECT_EQ((std::vector<std::string>{" /*E*/", "/*E*/ "}), read.lines);
 }
 
 TEST(FileSectionTest, MissingMarkerAndMissingEnd) {
-  EXPECT_EQ(SectionResult::kMarkerNotFound, ReadSectionOf("/*B*/\nx\n/*E*/\n", "/*A*/").result);
+  EXPECT_FALSE(ReadSectionOf("/*B*/\nx\n/*E*/\n", "/*A*/").markerFound);
   const SectionRead read = ReadSectionOf("/*A*/\nx\ny", "/*A*/");
-  EXPECT_EQ(SectionResult::kEndOfFile, read.result);
+  EXPECT_TRUE(read.markerFound);
+  EXPECT_EQ(SectionEnd::kEndOfFile, read.end);
   EXPECT_EQ((std::vector<std::string>{"x", "y"}), read.lines);
 }
 
@@ -60,8 +64,7 @@ TEST(FileSectionTest, LongLinesArriveInPieces) {
 TEST(FileSectionTest, UnopenedFileReadsAsEmpty) {
   TextLineReader reader("/nonexistent/dir/msg.txt");
   EXPECT_FALSE(reader.IsOpen());
-  EXPECT_EQ(SectionResult::kMarkerNotFound,
-            ReadFileSection(reader, "/*A*/", [](const std::string&) {}));
+  EXPECT_FALSE(SkipToSectionMarker(reader, "/*A*/"));
 }
 
 }  // namespace

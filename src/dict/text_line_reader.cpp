@@ -1,9 +1,23 @@
 #include "dict/text_line_reader.h"
 
+#include <filesystem>
+
 namespace rcv {
 
+namespace {
+
+// Only regular files are read: a folder has no lines and a pipe could
+// block the run forever.
+std::FILE* OpenRegularFile(const std::string& path) {
+  std::error_code ignored;
+  if (!std::filesystem::is_regular_file(path, ignored)) return nullptr;
+  return std::fopen(path.c_str(), "rb");
+}
+
+}  // namespace
+
 TextLineReader::TextLineReader(const std::string& path, std::size_t bufferSize)
-    : file_(std::fopen(path.c_str(), "rb")), pieceMax_(bufferSize > 1 ? bufferSize - 1 : 1) {}
+    : file_(OpenRegularFile(path)), pieceMax_(bufferSize > 1 ? bufferSize - 1 : 1) {}
 
 bool TextLineReader::ReadLine(std::string& line) {
   line.clear();

@@ -34,5 +34,13 @@ TEST(TextLineReaderTest, NulByteEndsThePieceText) {
             PiecesOf(std::string("ab\0cd\nnext\n", 11), 256));
 }
 
+TEST(TextLineReaderTest, OnlyRegularFilesOpen) {
+  fixture::FixtureTree tree;
+  tree.WriteFile("sub/f.txt", "x\n");
+  EXPECT_TRUE(TextLineReader((tree.root() / "sub/f.txt").string()).IsOpen());
+  EXPECT_FALSE(TextLineReader((tree.root() / "sub").string()).IsOpen());
+  EXPECT_FALSE(TextLineReader((tree.root() / "missing").string()).IsOpen());
+}
+
 }  // namespace
 }  // namespace rcv

@@ -1,0 +1,53 @@
+// For the statement tests: a context holding a script's lines, on which one
+// statement at a time is carried out through the keyword table.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dict/record_table.h"
+#include "dict/search_context.h"
+#include "dict/statement.h"
+#include "dict/variable_table.h"
+
+namespace rcv {
+
+class StatementTestContext {
+ public:
+  explicit StatementTestContext(const std::vector<std::string>& lines, std::string scriptDir = "",
+                                RunMode mode = kRcInfoRunMode)
+      : scriptDir_(std::move(scriptDir)), mode_(mode) {
+    InitRecordTable(context);
+    ClearVariables(context);
+    for (const std::string& line : lines) context.lines.AppendLine(line);
+  }
+  ~StatementTestContext() {
+    FreeRecordTable(context);
+    FreeVariables(context);
+  }
+
+  // Carries out line `index`; returns the line index the statement left.
+  std::size_t Run(std::size_t index) {
+    StatementCall call{context, "4701000011223344", scriptDir_ + "rcdicttbl.csv", scriptDir_,
+                       mode_, nullptr, index};
+    const std::string keyword = GetLineField(0, index, context).substr(0, kKeywordMax);
+    const StatementRow* row = FindStatementRow(ClassifyKeyword(keyword));
+    if (row != nullptr) row->handler(call);
+    return call.lineIndex;
+  }
+
+  const std::vector<std::string>& Records() const { return context.records.Texts(); }
+  std::optional<std::string> Variable(std::string_view name) const {
+    return GetVariable(name, context);
+  }
+
+  SearchContext context;
+
+ private:
+  std::string scriptDir_;
+  RunMode mode_;
+};
+
+}  // namespace rcv
