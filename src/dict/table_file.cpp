@@ -2,6 +2,7 @@
 
 #include "dict/companion_text.h"
 #include "dict/csv_fields.h"
+#include "dict/expression.h"
 
 namespace rcv {
 
@@ -13,6 +14,12 @@ bool FindTableRow(TextLineReader& reader, std::string_view key, std::string& row
   }
   row.clear();
   return false;
+}
+
+void ExpandFileKey(std::string& key, SearchContext& context) {
+  if (key.empty()) return;
+  ExtractBits(key);
+  SubstituteDollar(key, context);
 }
 
 }  // namespace rcv

@@ -9,11 +9,19 @@
 
 namespace rcv {
 
+struct SearchContext;
+
 // A row's key field is compared in at most this many characters.
 inline constexpr std::size_t kTableKeyFieldMax = 19;
 
 // Reads on to the first row whose key equals `key` exactly and stores it in
 // `row`; false when the file ends first.
 bool FindTableRow(TextLineReader& reader, std::string_view key, std::string& row);
+
+// The key of a FILE statement: an operand with a bit-field suffix becomes
+// the selected bits, and "$GH" the joined values of the variables it names,
+// by the rule of a $ operand. A key naming an undefined variable, or one
+// that is neither, stays as it is.
+void ExpandFileKey(std::string& key, SearchContext& context);
 
 }  // namespace rcv

@@ -1,0 +1,161 @@
+#include "dict/file_statements.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dict/brace_expansion.h"
+#include "dict/companion_text.h"
+#include "dict/csv_fields.h"
+#include "dict/expression.h"
+#include "dict/file_section.h"
+#include "dict/message_arguments.h"
+#include "dict/record_statements.h"
+#include "dict/record_table.h"
+#include "dict/script_path.h"
+#include "dict/statement_fields.h"
+#include "dict/table_file.h"
+#include "dict/text_line_reader.h"
+
+namespace rcv {
+
+namespace {
+
+inline constexpr std::string_view kCmtFileEndKeyword = "\\CMTFILE";
+inline constexpr std::string_view kCmtFileRowKeyword = "REC";
+
+// The text with its brace terms expanded, kept within `limit` characters.
+std::string Expanded(std::string text, SearchContext& context, std::size_t limit) {
+  CutToLimit(text, limit);
+  ExpandBraces(text, context);
+  CutToLimit(text, limit);
+  return text;
+}
+
+// The folded path of `name` in the script's directory, within `limit`
+// characters as a whole.
+std::string FoldedFilePath(std::string_view scriptDir, std::string_view name, std::size_t limit) {
+  const std::size_t room = limit - std::min(scriptDir.size(), limit);
+  std::string path = ResolveFoldedPath(scriptDir, name.substr(0, room));
+  CutToLimit(path, limit);
+  return path;
+}
+
+// GETRCMSG and DSPCMT replace the values of their record, except for the
+// comment record, which gathers every message of the run.
+void ClearUnlessMessageRecord(std::string_view name, SearchContext& context) {
+  if (name != kMessageRecord) DeleteRecord(name, context);
+}
+
+}  // namespace
+
+// FILE,table,key,rec1,rec2...
+StatementFlow cmdFile(StatementCall& call) {
+  SearchContext& context = call.context;
+  const std::string path = CutCopy(std::string(call.scriptDir) + StatementField(call, 1), kFilePathMax);
+  std::string key = StatementField(call, 2, kFileKeyMax);
+  TextLineReader table(path);
+  if (!table.IsOpen()) return StatementFlow::kNextLine;
+  ExpandFileKey(key, context);
+  CutToLimit(key, kFileKeyMax);
+  std::string row;
+  if (!FindTableRow(table, key, row)) return StatementFlow::kNextLine;
+  for (std::size_t field = 3; field <= kFileLastField; ++field) {
+    const std::optional<std::string> name =
+        ExistingLineField(context, field, call.lineIndex, kFileRecordNameMax);
+    if (!name || name->empty()) break;
+    if (*name == "-") continue;
+    DefineValue(*name, CutCopy(CsvField(row, field - 2), kFileValueMax), context);
+  }
+  return StatementFlow::kNextLine;
+}
+
+// CMTFILE,file,record  then  REC,condition,section ...  up to  \CMTFILE
+StatementFlow cmdCmtFile(StatementCall& call) {
+  SearchContext& context = call.context;
+  std::string fileName = StatementField(call, 1, kCmtFileNameMax);
+  FoldPath(fileName);
+  const std::string path = std::string(call.scriptDir) + fileName;
+  const std::string recordName = StatementField(call, 2, kCmtFileRecordNameMax);
+  const std::size_t lineEnd = std::min(LineCount(context), kBlockLineLimit + 1);
+  bool matched = false;
+  std::size_t index = call.lineIndex + 1;
+  for (; index < lineEnd; ++index) {
+    const std::string keyword = LineField(context, 0, index, kCmtFileRowTextMax);
+    if (keyword == kCmtFileEndKeyword) break;
+    if (matched || keyword != kCmtFileRowKeyword) continue;
+    if (EvalExpression(LineField(context, 1, index, kCmtFileRowTextMax), context) == 0) continue;
+    matched = true;
+    const std::string marker =
+        Expanded(CommentSectionMarker(LineField(context, 2, index)), context, kCmtFileMarkerMax);
+    TextLineReader comments(path);
+    if (!comments.IsOpen()) {
+      // The run goes on with the block's next line as a statement.
+      call.lineIndex = index;
+      return StatementFlow::kNextLine;
+    }
+    if (SkipToSectionMarker(comments, marker)) {
+      ReadSectionLines(comments,
+                       [&](const std::string& line) { DefineValue(recordName, line, context); });
+    }
+  }
+  call.lineIndex = index < lineEnd ? index : kBlockLineLimit + 1;
+  return StatementFlow::kNextLine;
+}
+
+// GETRCMSG,record,file,section,arg1...arg10
+StatementFlow cmdGetRcMsg(StatementCall& call) {
+  SearchContext& context = call.context;
+  const std::string fileName = Expanded(StatementField(call, 2), context, kFieldBufferSize - 1);
+  const std::string recordName = StatementField(call, 1, kGetRcMsgRecordNameMax);
+  std::vector<std::string> arguments;
+  for (std::size_t k = 1; k <= kMessageArgumentCount; ++k) {
+    std::optional<std::string> argument = ExistingLineField(context, k + 3, call.lineIndex);
+    if (!argument) break;
+    arguments.push_back(Expanded(*std::move(argument), context, kGetRcMsgArgumentMax));
+  }
+  const std::string marker =
+      Expanded(MessageSectionMarker(StatementField(call, 3)), context, kGetRcMsgMarkerMax);
+  const std::string path = FoldedFilePath(call.scriptDir, fileName, kGetRcMsgPathMax);
+
+  TextLineReader messages(path);
+  if (!messages.IsOpen()) {
+    std::printf("Ra_serch:GetRcMsg() Can't open file [%s]\n", path.c_str());
+    return StatementFlow::kNextLine;
+  }
+  if (!SkipToSectionMarker(messages, marker)) {
+    std::printf("Ra_serch:GetRcMsg() Can't find [%s] in [%s]\n", marker.c_str(), path.c_str());
+    SetNamedValue(kNothingFoundVariable, "1", context);
+    return StatementFlow::kNextLine;
+  }
+  ClearUnlessMessageRecord(recordName, context);
+  const SectionEnd end = ReadSectionLines(messages, [&](std::string line) {
+    FillArgMarkers(line, arguments);
+    DefineValue(recordName, line, context);
+  });
+  if (end == SectionEnd::kEndOfFile) {
+    std::printf("Ra_serch:GetRcMsg() Unexpected EOF in [%s]\n", path.c_str());
+  }
+  SetNamedValue(kNothingFoundVariable, "0", context);
+  return StatementFlow::kNextLine;
+}
+
+// DSPCMT,record,file
+StatementFlow cmdDspCmt(StatementCall& call) {
+  SearchContext& context = call.context;
+  const std::string fileName = Expanded(StatementField(call, 2), context, kFieldBufferSize - 1);
+  const std::string recordName = StatementField(call, 1, kDspCmtRecordNameMax);
+  TextLineReader file(FoldedFilePath(call.scriptDir, fileName, kDspCmtPathMax));
+  if (!file.IsOpen()) return StatementFlow::kNextLine;
+  ClearUnlessMessageRecord(recordName, context);
+  std::string line;
+  while (file.ReadLine(line)) {
+    DropTrailingNewline(line);
+    DefineValue(recordName, line, context);
+  }
+  return StatementFlow::kNextLine;
+}
+
+}  // namespace rcv
