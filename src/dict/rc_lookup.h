@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
+#include <string_view>
 
 #include "dict/rc_info.h"
 #include "shell/reference_code.h"
@@ -16,5 +18,20 @@ inline constexpr int kRcNotInDictionary = -3;
 // the caller clears). Returns the number of FRU rows stored (0 to 6), -2
 // when a dictionary script can't be opened, -3 when the RC has no entry.
 int GetRcInfo(std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info);
+
+// As GetRcInfo, with the dictionary path built into `path`.
+int GetRcInfo(std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info, std::string& path);
+
+inline constexpr std::string_view kDictionaryFileName = "rcdicttbl.csv";
+inline constexpr std::string_view kRcTablePathFailed = "Getting RC table path failed.";
+
+// Writes InstallRoot/MainteData/<CONF_DIR>/rcdicttbl.csv into `path` and
+// returns it. When CONF_DIR can't be read, prints kRcTablePathFailed and
+// leaves `path` as it was.
+std::string& GetRcTablePath(std::string& path);
+
+// Removes every white-space character and '+' and upper-cases the rest, in
+// place. Returns 0.
+int NormalizeRcText(std::string& rcText);
 
 }  // namespace rcv

@@ -1,0 +1,61 @@
+#include "dict/run_collectors.h"
+
+#include <string_view>
+
+#include "dict/placeholder.h"
+#include "dict/record_table.h"
+#include "dict/search_context.h"
+
+namespace rcv {
+namespace {
+
+std::string Cut(std::string text, std::size_t limit) {
+  if (text.size() > limit) text.resize(limit);
+  return text;
+}
+
+std::string Value(std::string_view name, int n, SearchContext& context, std::size_t limit) {
+  return Cut(GetPlaceholder(name, n, context), limit);
+}
+
+}  // namespace
+
+int CollectFruRows(ScriptOutput& output, SearchContext& context) {
+  output.rows.clear();
+  output.rcName = Value("%RC-NAME", 1, context, kScriptRcNameMax);
+  if (output.rcName.empty()) output.rcName = Value("%RC-NAME2", 1, context, kScriptRcNameMax);
+  // The flags still hold every failed read of the whole run.
+  if (TakeRecordError(context) != 0) {
+    output.rcName.clear();
+    GetPlaceholder("%UNIT", 1, context);
+    if (TakeRecordError(context) != 0) return kRcHasNoEntry;
+  }
+  for (int n = 1; output.rows.size() < kScriptOutputRows; ++n) {
+    FruRow row;
+    row.unitMnemonic = Value("%UNIT", n, context, kScriptUnitMnemonicMax);
+    // also reports a failed %FRU, %ACT or %WEIGHT read of the row before
+    if (TakeRecordError(context) != 0 || row.unitMnemonic.empty()) break;
+    row.fruMnemonic = Value("%FRU", n, context, kScriptFruMnemonicMax);
+    row.actionCode = Value("%ACT", n, context, kScriptActionCodeMax);
+    row.weight = Value("%WEIGHT", n, context, kScriptWeightMax);
+    output.rows.push_back(std::move(row));
+  }
+  return static_cast<int>(output.rows.size());
+}
+
+int CollectComment(std::string& comment, SearchContext& context) {
+  comment.clear();
+  TakeRecordError(context);
+  const std::string name2 = Value("%RC-NAME2", 1, context, kCommentPieceMax);
+  if (TakeRecordError(context) == 0) comment.append(name2).push_back('\n');
+  int messages = 0;
+  for (;;) {
+    const std::string line = Value("%MSG", messages + 1, context, kCommentPieceMax);
+    if (TakeRecordError(context) != 0) break;
+    comment.append(line).push_back('\n');
+    ++messages;
+  }
+  return messages;
+}
+
+}  // namespace rcv

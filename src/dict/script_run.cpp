@@ -1,0 +1,79 @@
+#include "dict/script_run.h"
+
+#include <algorithm>
+
+#include "dict/record_table.h"
+#include "dict/run_collectors.h"
+#include "dict/script_file.h"
+#include "dict/script_path.h"
+#include "dict/statement.h"
+#include "dict/variable_table.h"
+#include "dict/control_statements.h"
+
+namespace rcv {
+namespace {
+
+void ReleaseRunStores(SearchContext& context) {
+  context.lines.Free();
+  FreeRecordTable(context);
+  FreeVariables(context);
+}
+
+// Carries out the loaded lines from the top until a statement ends the run
+// or the lines run out; returns the run's result.
+int RunStatements(StatementCall& call) {
+  SearchContext& context = call.context;
+  for (call.lineIndex = 0; call.lineIndex < LineCount(context); ++call.lineIndex) {
+    error(context);
+    const std::string keyword = GetLineField(0, call.lineIndex, context).substr(0, kKeywordMax);
+    if (error(context) != 0) break;
+    const StatementRow* row = FindStatementRow(ClassifyKeyword(keyword));
+    if (row == nullptr || (call.mode & row->requiredMode) != row->requiredMode) break;
+    const std::size_t before = call.lineIndex;
+    if (row->handler(call) == StatementFlow::kEndRun) break;
+    // The loop only moves forward, so every script ends.
+    call.lineIndex = std::max(call.lineIndex, before);
+    if (call.lineIndex >= LineCount(context)) break;
+  }
+  return call.runResult;
+}
+
+int CollectOutputs(ScriptOutput* output, std::string* comment, RunMode mode, int result,
+                   SearchContext& context) {
+  if (HasMode(mode, RunFru)) {
+    ScriptOutput scratch;
+    result = CollectFruRows(output ? *output : scratch, context);
+  }
+  if (HasMode(mode, RunComment) && comment) CollectComment(*comment, context);
+  FreeRecordTable(context);
+  FreeVariables(context);
+  return result;
+}
+
+}  // namespace
+
+int RunScript(std::string_view rcText, const std::string& path, ScriptOutput* output,
+              std::string* comment, RunMode mode, SearchContext* given) {
+  SearchContext& context = given ? *given : PerCallSearchContext();
+  if (!given) {
+    context.runDepth = 0;
+    InitRecordTable(context);
+    ClearVariables(context);
+  }
+  const int entryDepth = context.runDepth;
+  if (entryDepth >= kRunDepthLimit || LoadScriptLines(path, context.lines) != 0) {
+    ReleaseRunStores(context);
+    return kRunScriptOpenFailed;
+  }
+  context.runDepth = entryDepth + 1;
+  const std::string scriptDir = ScriptDirOf(path);
+  StatementCall call{context, rcText, path, scriptDir, mode, output, 0, kRunResultNone};
+  const int result = RunStatements(call);
+  context.lines.Free();
+  context.runDepth = entryDepth;
+  // Only the outermost run collects, and not after a chain that broke off.
+  if (entryDepth != 0 || result == kRunScriptOpenFailed) return result;
+  return CollectOutputs(output, comment, mode, result, context);
+}
+
+}  // namespace rcv
