@@ -5,17 +5,11 @@
 #include "fixture/fixture_tree.h"
 #include "fixture/rc_log_writer.h"
 #include "fixture/screen_harness.h"
-#include "rclog/fake_rc_lookup.h"
+#include "rclog/rc_test_support.h"
 
 namespace rcv {
 namespace {
 
-constexpr const char* kUserHeading =
-    "date/time          Lv RE UID  EC Failure  Additional\n"
-    "------------------ -- -- ---- -- -------- ----------\n";
-constexpr const char* kCeHeading =
-    "date/time          Lv RE UID  EC Failure  Additional RC Name\n"
-    "------------------ -- -- ---- -- -------- ---------- --------------------\n";
 
 // The user-mode line of numbered record n (n below 20) of a NumberedRcLog.
 std::string UserLine(int n) {
@@ -55,14 +49,14 @@ TEST_F(RcListTest, UnwrappedLogOnOnePageNewestFirst) {
   WriteLog(fixture::NumberedRcLog(3));
   fixture::ScreenHarness harness("q\n", ViewMode::kUser);
   EXPECT_EQ(1, Show(harness));
-  EXPECT_EQ(std::string(kUserHeading) + UserLines(2, 0) + "--- End of data. ---\n-- (q:quit) --\n\n", harness.shown());
+  EXPECT_EQ(std::string(kUserHeadingText) + UserLines(2, 0) + "--- End of data. ---\n-- (q:quit) --\n\n", harness.shown());
 }
 
 TEST_F(RcListTest, PagesOfSixteenAndOnlyQuitLeavesTheLastPage) {
   WriteLog(fixture::NumberedRcLog(17));
   fixture::ScreenHarness harness("\nx\n\nquit\n", ViewMode::kUser);
   EXPECT_EQ(1, Show(harness));
-  EXPECT_EQ(std::string(kUserHeading) + UserLines(16, 1) + "-- more (q:quit) --\n\n" + kUserHeading + UserLine(0) +
+  EXPECT_EQ(std::string(kUserHeadingText) + UserLines(16, 1) + "-- more (q:quit) --\n\n" + kUserHeadingText + UserLine(0) +
                 "--- End of data. ---\n-- (q:quit) --\n\n-- (q:quit) --\n\n-- (q:quit) --\n\n",
             harness.shown());
 }
@@ -71,7 +65,7 @@ TEST_F(RcListTest, ExactlySixteenRecordsEndOnTheFirstPage) {
   WriteLog(fixture::NumberedRcLog(16));
   fixture::ScreenHarness harness("Q\n", ViewMode::kUser);
   EXPECT_EQ(1, Show(harness));
-  EXPECT_EQ(std::string(kUserHeading) + UserLines(15, 0) + "--- End of data. ---\n-- (q:quit) --\n\n", harness.shown());
+  EXPECT_EQ(std::string(kUserHeadingText) + UserLines(15, 0) + "--- End of data. ---\n-- (q:quit) --\n\n", harness.shown());
 }
 
 TEST_F(RcListTest, WrappedRingStartsBeforeTheNextSlotAndWrapsBelowSlotZero) {
@@ -83,7 +77,7 @@ TEST_F(RcListTest, WrappedRingStartsBeforeTheNextSlotAndWrapsBelowSlotZero) {
   WriteLog(log);
   fixture::ScreenHarness harness("q\n", ViewMode::kUser);
   Show(harness);
-  EXPECT_EQ(std::string(kUserHeading) + UserLines(4, 0) + "--- End of data. ---\n-- (q:quit) --\n\n", harness.shown());
+  EXPECT_EQ(std::string(kUserHeadingText) + UserLines(4, 0) + "--- End of data. ---\n-- (q:quit) --\n\n", harness.shown());
 }
 
 TEST_F(RcListTest, FullRingIsOneHundredTwentyEightPages) {
@@ -103,7 +97,7 @@ TEST_F(RcListTest, CountAboveTheRingListsOnlyTheNewest2048) {
   EXPECT_EQ(1, Show(harness));
   const std::string shown = harness.shown();
   EXPECT_EQ(2048u, CountOf(shown, " 0A0B0C0D\n"));
-  EXPECT_EQ(0u, shown.find(std::string(kUserHeading) + "01/09/09 03:09:59     01 0203 04 00001387 0A0B0C0D\n"))
+  EXPECT_EQ(0u, shown.find(std::string(kUserHeadingText) + "01/09/09 03:09:59     01 0203 04 00001387 0A0B0C0D\n"))
       << shown.substr(0, 200);
   EXPECT_NE(std::string::npos, shown.find(" 00000B88 0A0B0C0D\n--- End of data. ---\n"));
 }
@@ -165,7 +159,7 @@ TEST_F(RcListTest, UserModeMarksLevelsBeginningWithU) {
   WriteLog(MixedLog());
   fixture::ScreenHarness harness("q\n", ViewMode::kUser);
   Show(harness);
-  EXPECT_EQ(std::string(kUserHeading) +
+  EXPECT_EQ(std::string(kUserHeadingText) +
                 "09/02/13 23:31:30     01 0203 04 00000004 0A0B0C0D\n"
                 "pre init timestamp    01 0203 04 00000003 0A0B0C0D\n"
                 "87/01/05 18:48:33     01 0203 04 00000002 0A0B0C0D\n"
@@ -181,7 +175,7 @@ TEST_F(RcListTest, CeModeShowsLevelsAndNames) {
   Show(harness);
   // A level cut short by a zero byte shows what comes before the zero and
   // one blank; 0xFF 0xFF shows three blanks.
-  EXPECT_EQ(std::string(kCeHeading) +
+  EXPECT_EQ(std::string(kCeHeadingText) +
                 "09/02/13 23:31:30  B 01 0203 04 00000004 0A0B0C0D   RC_NAME_4\n"
                 "pre init timestamp  01 0203 04 00000003 0A0B0C0D   LMON_DETECTION_FAILURE\n"
                 "87/01/05 18:48:33     01 0203 04 00000002 0A0B0C0D   LMON_DETECTION_FAILURE\n"

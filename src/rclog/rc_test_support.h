@@ -1,5 +1,5 @@
-// A stand-in dictionary for the screen tests, keyed by the number in the
-// Failure code of the fixture's numbered RCs.
+// What the RC screen tests share: a stand-in dictionary keyed by the number
+// in the Failure code of the fixture's numbered RCs, and the list headings.
 #pragma once
 
 #include <cstdint>
@@ -29,5 +29,12 @@ inline int FakeRcLookup(std::span<const std::uint8_t, kRcKeySize> key, RcInfo& i
       return 0;
   }
 }
+
+inline constexpr const char* kUserHeadingText =
+    "date/time          Lv RE UID  EC Failure  Additional\n"
+    "------------------ -- -- ---- -- -------- ----------\n";
+inline constexpr const char* kCeHeadingText =
+    "date/time          Lv RE UID  EC Failure  Additional RC Name\n"
+    "------------------ -- -- ---- -- -------- ---------- --------------------\n";
 
 }  // namespace rcv
