@@ -27,7 +27,6 @@ constexpr rcv::CommandEntry kCommands[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::ios::sync_with_stdio(true);
   const std::vector<std::string> args(argv, argv + argc);
   return rcv::RunViewer(args, kCommands, std::cin, std::cout, std::getenv("LANG"));
 }
