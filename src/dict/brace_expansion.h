@@ -19,7 +19,7 @@ inline constexpr std::size_t kBraceTermNameMax = 39;
 // terms are copied as they stand instead of expanded, so a value that
 // refers to itself ends.
 inline constexpr int kBraceNestingMax = 16;
-inline constexpr int kBraceTermBudget = 4096;
+inline constexpr int kBraceTermBudget = 1024;
 
 // Expands the brace terms of `text` in place. Returns the new length, or
 // the old length when the text holds no "{" (it is then left as it was).

@@ -1,0 +1,125 @@
+#include "dict/brace_expansion.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dict/placeholder.h"
+#include "dict/record_table.h"
+#include "dict/search_context.h"
+#include "dict/variable_table.h"
+
+namespace rcv {
+namespace {
+
+class BraceExpansionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitRecordTable(context_);
+    SetVariable("G", "1", context_);
+    SetVariable("H", "F", context_);
+  }
+  std::string Expand(std::string text) {
+    ExpandBraces(text, context_);
+    return text;
+  }
+
+  SearchContext context_;
+};
+
+TEST_F(BraceExpansionTest, TermsExamples) {
+  DefineValue("%UNIT", "CPU0", context_);
+  DefineValue("%UNIT", "MEM1", context_);
+  EXPECT_EQ("1F", ExpandBraceTerm("GH", context_));
+  EXPECT_EQ("20", ExpandBraceTerm("GH+1", context_));
+  EXPECT_EQ("1", ExpandBraceTerm("GH(0-3)", context_));
+  EXPECT_EQ("1", ExpandBraceTerm("GH=1F", context_));
+  EXPECT_EQ("1F", ExpandBraceTerm("X:GH", context_));
+  EXPECT_EQ("CPU0", Expand("{%UNIT}"));
+  EXPECT_EQ("Unit CPU0 at 1F", Expand("Unit {%UNIT} at {GH}"));
+}
+
+TEST_F(BraceExpansionTest, UndefinedVariablesInTerms) {
+  EXPECT_EQ("a1", ExpandBraceTerm("a1", context_));
+  EXPECT_EQ("0", ExpandBraceTerm("Q", context_));
+  SetVariable("a1", "7", context_);
+  EXPECT_EQ("71", ExpandBraceTerm("a1G", context_));
+  // FFFFFFFE reads back saturated before it is written again.
+  EXPECT_EQ("7FFFFFFF", ExpandBraceTerm("1-3", context_));
+}
+
+TEST_F(BraceExpansionTest, ReturnsTheNewLengthOrTheOldOne) {
+  std::string text = "no terms here";
+  EXPECT_EQ(13, ExpandBraces(text, context_));
+  EXPECT_EQ("no terms here", text);
+  text = "[{GH}]";
+  EXPECT_EQ(4, ExpandBraces(text, context_));
+  EXPECT_EQ("[1F]", text);
+}
+
+TEST_F(BraceExpansionTest, MissingPlaceholderIsReplacedByItsName) {
+  EXPECT_EQ("x %NONE y", Expand("x {%NONE} y"));
+  EXPECT_EQ(kNoSuchRecord, TakeRecordError(context_));
+}
+
+TEST_F(BraceExpansionTest, UnclosedOrTooLongTermsAreCopied) {
+  EXPECT_EQ("text {ABC", Expand("text {ABC"));
+  const std::string name39(39, 'A');
+  EXPECT_EQ(name39, Expand("{" + name39 + "}"));
+  const std::string name40(40, 'A');
+  EXPECT_EQ("{" + name40 + "}", Expand("{" + name40 + "}"));
+  // The "{" and 40 characters are copied; scanning resumes after them.
+  EXPECT_EQ("{" + name40 + "1F", Expand("{" + name40 + "{GH}"));
+}
+
+TEST_F(BraceExpansionTest, SecondByteOfADoubleByteCharacterStartsNoTerm) {
+  EXPECT_EQ("\x83{GH}", Expand("\x83{GH}"));
+  EXPECT_EQ("\xE0{1F", Expand("\xE0{{GH}"));
+  EXPECT_EQ("\x83\x41" "1F", Expand("\x83\x41{GH}"));
+  EXPECT_EQ("\xA0" "1F", Expand("\xA0{GH}"));  // a single-byte kana
+}
+
+TEST_F(BraceExpansionTest, OutputIsCutAtTheBufferAndTextBeyondItDropped) {
+  DefineValue("%BIG", std::string(1000, 'b'), context_);
+  std::string text = "{%BIG}{%BIG}";
+  EXPECT_EQ(static_cast<int>(kExpandedTextMax), ExpandBraces(text, context_));
+  EXPECT_EQ(std::string(kExpandedTextMax, 'b'), text);
+  text = "{GH}" + std::string(2000, 'c');
+  ExpandBraces(text, context_);
+  EXPECT_EQ("1F" + std::string(1020, 'c'), text);
+  // Without a term a long text stays whole.
+  text = std::string(2000, 'c');
+  EXPECT_EQ(2000, ExpandBraces(text, context_));
+}
+
+TEST_F(BraceExpansionTest, PlaceholderValuesExpandInTurn) {
+  DefineValue("%UNIT", "CPU{G}", context_);
+  DefineValue("%NAME", "{%UNIT} fault", context_);
+  EXPECT_EQ("CPU1 fault", GetPlaceholder("%NAME", 1, context_));
+  // A term that begins with "%" names a placeholder as a whole.
+  EXPECT_EQ("%NUM+1", Expand("{%NUM+1}"));
+  DefineValue("%COUNT", "{1+%NUM}", context_);
+  DefineValue("%NUM", "{GH}", context_);
+  EXPECT_EQ("20", GetPlaceholder("%COUNT", 1, context_));
+}
+
+TEST_F(BraceExpansionTest, SelfReferenceEndsAtTheNestingLimit) {
+  DefineValue("%LOOP", "x{%LOOP}", context_);
+  EXPECT_EQ(std::string(kBraceNestingMax, 'x') + "x{%LOOP}", GetPlaceholder("%LOOP", 1, context_));
+  EXPECT_EQ(0, context_.records.braces.depth);
+}
+
+TEST_F(BraceExpansionTest, BranchingSelfReferenceEndsWithinTheBudget) {
+  std::string value;
+  for (int i = 0; i < 150; ++i) value += "{1=%A}";
+  DefineValue("%A", value, context_);
+  // The first term spends the whole budget deep down (each comparison
+  // gives 0); the terms after it are copied as they stand.
+  std::string rest;
+  for (int i = 1; i < 150; ++i) rest += "{1=%A}";
+  EXPECT_EQ("0" + rest, GetPlaceholder("%A", 1, context_));
+  EXPECT_EQ(0, context_.records.braces.depth);
+}
+
+}  // namespace
+}  // namespace rcv
