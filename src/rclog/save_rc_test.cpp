@@ -1,0 +1,173 @@
+#include "rclog/save_rc.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "fixture/fixture_tree.h"
+#include "fixture/rc_log_writer.h"
+#include "fixture/screen_harness.h"
+#include "rclog/rc_test_support.h"
+
+namespace rcv {
+namespace {
+
+constexpr const char* kIdentity =
+    "MODEL CODE : QX2400 / PRODUCT No. : PQ240-0001\n"
+    "MODEL NAME : QX-2400 Enterprise\n"
+    "MODEL FRU  : QX24MB01\n"
+    "RC DICT    : rcdict/1.23\n"
+    "\n";
+constexpr const char* kAsked = "\n<<Save RCs- Save Reference Code log>>\n\nSave RC LOG ? (y/[n]) : \n";
+constexpr const char* kEndLine = "--- End of data. ---\n";
+
+std::size_t CountOf(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
+class SaveRcTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    tree_.WriteSetup();
+    tree_.Activate();
+    output_ = (tree_.root() / "saved.txt").string();
+  }
+  void WriteLog(const fixture::RcLogValues& log) { fixture::WriteRcLog(tree_, log); }
+
+  // An interactive Save RC, or with `limit` the single "sr" run.
+  int Save(const std::string& input, ViewMode mode, const std::string& file, std::optional<std::int32_t> limit = {}) {
+    fixture::ScreenHarness harness(input, mode);
+    harness.options.outputFile = file;
+    if (limit) {
+      harness.options.singleCommand = true;
+      harness.options.saveRcRun = true;
+      harness.options.recordLimit = *limit;
+    }
+    Screen screen = harness.screen();
+    const int result = SaveRc(screen, FakeRcLookup);
+    shown_ = harness.shown();
+    return result;
+  }
+  std::string Saved() const { return fixture::ReadWholeFile(output_); }
+
+  fixture::FixtureTree tree_;
+  std::string output_;
+  std::string shown_;
+};
+
+TEST_F(SaveRcTest, InteractiveCeSaveWritesNamesAndReportsTheFile) {
+  WriteLog(fixture::NumberedRcLog(5));
+  EXPECT_EQ(1, Save("y\n\n", ViewMode::kCe, output_));
+  EXPECT_EQ(std::string(kAsked) + "\nRC LOG saved.(file : " + output_ + ")\nPRESS ENTER KEY\n", shown_);
+  // A failed lookup writes the failure text, an empty name writes nothing.
+  EXPECT_EQ(std::string(kIdentity) + kCeHeadingText +
+                "01/09/09 01:46:44  01 01 0203 04 00000004 0A0B0C0D   RC_NAME_4\n"
+                "01/09/09 01:46:43  01 01 0203 04 00000003 0A0B0C0D   LMON_DETECTION_FAILURE\n"
+                "01/09/09 01:46:42  01 01 0203 04 00000002 0A0B0C0D   \n"
+                "01/09/09 01:46:41  01 01 0203 04 00000001 0A0B0C0D   LMON_DETECTION_FAILURE\n"
+                "01/09/09 01:46:40  01 01 0203 04 00000000 0A0B0C0D   RC_NAME_0\n" +
+                kEndLine,
+            Saved());
+}
+
+TEST_F(SaveRcTest, SingleRunInUserModeWritesTheNewestLinesSilently) {
+  fixture::RcLogValues log = fixture::NumberedRcLog(100);
+  log.slots.at(99).level = "UE";
+  log.slots.at(98).timestamp = 0;
+  WriteLog(log);
+  EXPECT_EQ(1, Save("", ViewMode::kUser, output_, 3));
+  EXPECT_EQ("", shown_);
+  EXPECT_EQ(std::string(kIdentity) + kUserHeadingText +
+                "01/09/09 01:48:19  ** 01 0203 04 00000063 0A0B0C0D\n"
+                "pre init timestamp    01 0203 04 00000062 0A0B0C0D\n"
+                "01/09/09 01:48:17     01 0203 04 00000061 0A0B0C0D\n" +
+                kEndLine,
+            Saved());
+}
+
+TEST_F(SaveRcTest, RecordLimitOfTheSingleRun) {
+  WriteLog(fixture::NumberedRcLog(100));
+  const std::pair<std::int32_t, std::size_t> cases[] = {{10, 10}, {0, 100}, {-5, 1}, {1000, 100}};
+  for (const auto& [limit, lines] : cases) {
+    Save("", ViewMode::kUser, output_, limit);
+    EXPECT_EQ(lines, CountOf(Saved(), " 0A0B0C0D\n")) << limit;
+    EXPECT_EQ(0u, Saved().find(std::string(kIdentity) + kUserHeadingText + "01/09/09 01:48:19 ")) << limit;
+  }
+}
+
+TEST_F(SaveRcTest, InteractiveSaveIgnoresTheRecordLimit) {
+  WriteLog(fixture::NumberedRcLog(30));
+  fixture::ScreenHarness harness("y\n\n", ViewMode::kUser);
+  harness.options.outputFile = output_;
+  harness.options.recordLimit = 10;
+  Screen screen = harness.screen();
+  SaveRc(screen, FakeRcLookup);
+  EXPECT_EQ(30u, CountOf(Saved(), " 0A0B0C0D\n"));
+}
+
+TEST_F(SaveRcTest, FullRingOfAWrappedLog) {
+  WriteLog(fixture::NumberedRcLog(3000));
+  Save("", ViewMode::kUser, output_, 0);
+  const std::string saved = Saved();
+  EXPECT_EQ(2048u, CountOf(saved, " 0A0B0C0D\n"));
+  EXPECT_NE(std::string::npos, saved.find(" 00000BB7 0A0B0C0D\n"));
+  EXPECT_NE(std::string::npos, saved.find(" 000003B8 0A0B0C0D\n--- End of data. ---\n"));
+}
+
+TEST_F(SaveRcTest, NotConfirmedWritesNothing) {
+  WriteLog(fixture::NumberedRcLog(3));
+  for (const char* input : {"n\n", "yes\n", "\n", ""}) {
+    EXPECT_EQ(1, Save(input, ViewMode::kCe, output_)) << input;
+    EXPECT_FALSE(std::filesystem::exists(output_)) << input;
+  }
+}
+
+TEST_F(SaveRcTest, MissingAndEmptyLogsSaveNoCases) {
+  EXPECT_EQ(1, Save("y\n\n", ViewMode::kCe, output_));
+  EXPECT_EQ(std::string(kIdentity) + "RC is 0 cases.\n", Saved());
+  fixture::RcLogValues negative = fixture::NumberedRcLog(3);
+  negative.recordCount = 0x8000;
+  WriteLog(negative);
+  EXPECT_EQ(1, Save("", ViewMode::kCe, output_, 0));
+  EXPECT_EQ(std::string(kIdentity) + "RC is 0 cases.\n", Saved());
+}
+
+TEST_F(SaveRcTest, DefaultFileIsInTheLogFolderAndIsReplaced) {
+  const std::filesystem::path defaultFile = tree_.VrkLogDir() / "rclog.txt";
+  tree_.WriteFile(defaultFile, std::string(5000, 'x'));
+  EXPECT_EQ(1, Save("y\n\n", ViewMode::kUser, ""));
+  EXPECT_EQ(std::string(kAsked) + "\nRC LOG saved.(file : " + defaultFile.string() + ")\nPRESS ENTER KEY\n", shown_);
+  EXPECT_EQ(std::string(kIdentity) + "RC is 0 cases.\n", fixture::ReadWholeFile(defaultFile));
+}
+
+TEST_F(SaveRcTest, ShortLogIsReportedAndNothingIsWritten) {
+  std::vector<std::uint8_t> image = fixture::RcLogBytes(fixture::NumberedRcLog(3));
+  image.resize(100);
+  tree_.WriteFile(tree_.VrkLogDir() / "rc.log", image);
+  EXPECT_EQ(1, Save("y\n\n", ViewMode::kCe, output_));
+  EXPECT_EQ(std::string(kAsked) + "\nRC LOG read failed.\nPRESS ENTER KEY\n", shown_);
+  EXPECT_EQ(1, Save("", ViewMode::kCe, output_, 0));
+  EXPECT_EQ("RC LOG read failed.\n", shown_);
+  EXPECT_FALSE(std::filesystem::exists(output_));
+}
+
+TEST_F(SaveRcTest, FileThatCannotBeCreated) {
+  const std::string unreachable = (tree_.root() / "no-such-folder" / "rc.txt").string();
+  EXPECT_EQ(1, Save("y\n\n", ViewMode::kCe, unreachable));
+  EXPECT_EQ(std::string(kAsked) + "\nRC LOG save file open failed.\nPRESS ENTER KEY\n", shown_);
+  EXPECT_EQ(1, Save("", ViewMode::kCe, unreachable, 0));
+  EXPECT_EQ("RC LOG save file open failed.\n", shown_);
+}
+
+TEST_F(SaveRcTest, WriteErrorIsNotReportedAsSaved) {
+  WriteLog(fixture::NumberedRcLog(200));
+  EXPECT_EQ(1, Save("y\n\n", ViewMode::kCe, "/dev/full"));
+  EXPECT_EQ(std::string(kAsked) + "\nRC LOG save file write failed.\nPRESS ENTER KEY\n", shown_);
+  EXPECT_EQ(1, Save("", ViewMode::kUser, "/dev/full", 0));
+  EXPECT_EQ("RC LOG save file write failed.\n", shown_);
+}
+
+}  // namespace
+}  // namespace rcv
