@@ -1,9 +1,10 @@
 // The demo dictionary looked up the way the screens do: every RC it knows
 // comes back named, with its FRU rows and comment; others are not found.
+#include "fixture/demo_dictionary.h"
+
 #include <gtest/gtest.h>
 
 #include "dict/rc_lookup.h"
-#include "fixture/demo_dictionary.h"
 #include "fixture/fixture_tree.h"
 
 namespace rcv {
@@ -30,7 +31,8 @@ class DemoDictionaryTest : public ::testing::Test {
   static std::string Rows(const RcInfo& info) {
     std::string text;
     for (const RcFruRow& row : info.fru) {
-      text += row.unitMnemonic + "/" + row.fruMnemonic + "/" + row.actionCode + "/" + row.weight + "\n";
+      text +=
+          row.unitMnemonic + "/" + row.fruMnemonic + "/" + row.actionCode + "/" + row.weight + "\n";
     }
     return text;
   }

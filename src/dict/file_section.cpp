@@ -4,13 +4,9 @@
 
 namespace rcv {
 
-std::string CommentSectionMarker(std::string_view name) {
-  return "/*" + std::string(name) + "*/";
-}
+std::string CommentSectionMarker(std::string_view name) { return "/*" + std::string(name) + "*/"; }
 
-std::string MessageSectionMarker(std::string_view name) {
-  return "/*S" + std::string(name) + "*/";
-}
+std::string MessageSectionMarker(std::string_view name) { return "/*S" + std::string(name) + "*/"; }
 
 bool SkipToSectionMarker(TextLineReader& reader, std::string_view marker) {
   std::string line;

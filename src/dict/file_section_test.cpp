@@ -32,9 +32,8 @@ TEST(FileSectionTest, MarkersOfBothFileKinds) {
 }
 
 TEST(FileSectionTest, ReadsTheLinesBetweenMarkerAndEnd) {
-  const SectionRead read =
-      ReadSectionOf("/*S100*/\nother\n/*E*/\n  /*S101*/ \r\nfirst\r\n\nthird\n/*E*/\nafter\n",
-                    "/*S101*/");
+  const SectionRead read = ReadSectionOf(
+      "/*S100*/\nother\n/*E*/\n  /*S101*/ \r\nfirst\r\n\nthird\n/*E*/\nafter\n", "/*S101*/");
   EXPECT_TRUE(read.markerFound);
   EXPECT_EQ(SectionEnd::kEndLine, read.end);
   EXPECT_EQ((std::vector<std::string>{"first", "", "third"}), read.lines);

@@ -54,7 +54,8 @@ void ClearUnlessMessageRecord(std::string_view name, SearchContext& context) {
 // FILE,table,key,rec1,rec2...
 StatementFlow cmdFile(StatementCall& call) {
   SearchContext& context = call.context;
-  const std::string path = CutCopy(std::string(call.scriptDir) + StatementField(call, 1), kFilePathMax);
+  const std::string path =
+      CutCopy(std::string(call.scriptDir) + StatementField(call, 1), kFilePathMax);
   std::string key = StatementField(call, 2, kFileKeyMax);
   TextLineReader table(path);
   if (!table.IsOpen()) return StatementFlow::kNextLine;

@@ -49,8 +49,8 @@ TEST_F(FileStatementTest, FileSpreadsTheKeyedRowOverTheNamedRecords) {
 
 TEST_F(FileStatementTest, FileKeyTakesCapturedDigitsAndBitFields) {
   Write("t.csv", "47,\"by dollar\"\nA,\"by bits\"\n");
-  auto script = Script({"SET,$G,4", "SET,$H,7", "FILE,t.csv,$GH,%A", "FILE,t.csv,A5(0-3),%A",
-                        "FILE,t.csv,$GQ,%A"});
+  auto script = Script(
+      {"SET,$G,4", "SET,$H,7", "FILE,t.csv,$GH,%A", "FILE,t.csv,A5(0-3),%A", "FILE,t.csv,$GQ,%A"});
   for (std::size_t i = 0; i < 5; ++i) script.Run(i);
   EXPECT_EQ((Lines{"\"%A\",\"by dollar\",\"by bits\""}), script.Records());
 }
@@ -96,7 +96,8 @@ TEST_F(FileStatementTest, CmtFileMarkerHasItsBraceTermsExpanded) {
 }
 
 TEST_F(FileStatementTest, CmtFileWithoutItsFileStopsOnTheTrueRow) {
-  auto script = Script({"CMTFILE,cmt.txt,%MSG", "REC,0,MEM", "REC,1,CPU", "REC,1,MEM", "\\CMTFILE"});
+  auto script =
+      Script({"CMTFILE,cmt.txt,%MSG", "REC,0,MEM", "REC,1,CPU", "REC,1,MEM", "\\CMTFILE"});
   EXPECT_EQ(2u, script.Run(0));
   EXPECT_TRUE(script.Records().empty());
 }
@@ -125,8 +126,7 @@ TEST_F(FileStatementTest, GetRcMsgFillsArgumentMarkers) {
   testing::internal::CaptureStdout();
   script.Run(0);
   EXPECT_EQ("", testing::internal::GetCapturedStdout());
-  EXPECT_EQ((Lines{"\"%MSG\",\"Unit U1 failed at P3\",\"again U1 and %3\""}),
-            script.Records());
+  EXPECT_EQ((Lines{"\"%MSG\",\"Unit U1 failed at P3\",\"again U1 and %3\""}), script.Records());
   EXPECT_EQ("0", script.Variable("_N"));
 }
 
@@ -156,7 +156,8 @@ TEST_F(FileStatementTest, GetRcMsgOpensTheFoldedPath) {
 
 TEST_F(FileStatementTest, GetRcMsgFallsBackToTheDirectoryAsItIs) {
   tree_.WriteFile("Dict/msg.txt", kMessageFile);
-  StatementTestContext script({"GETRCMSG,%MSG,Msg.Txt,102"}, (tree_.root() / "Dict").string() + "/");
+  StatementTestContext script({"GETRCMSG,%MSG,Msg.Txt,102"},
+                              (tree_.root() / "Dict").string() + "/");
   script.Run(0);
   EXPECT_EQ((Lines{"\"%MSG\",\"Second\""}), script.Records());
 }
@@ -210,7 +211,8 @@ TEST_F(FileStatementTest, DspCmtTakesEveryLine) {
   script.Run(0);
   EXPECT_EQ((Lines{"\"%MSG\",\"a\r\",\"b\",\"\",\"c\""}), script.Records());
   script.Run(1);
-  EXPECT_EQ((Lines{"\"%MSG\",\"a\r\",\"b\",\"\",\"c\",\"a\r\",\"b\",\"\",\"c\""}), script.Records());
+  EXPECT_EQ((Lines{"\"%MSG\",\"a\r\",\"b\",\"\",\"c\",\"a\r\",\"b\",\"\",\"c\""}),
+            script.Records());
 }
 
 TEST_F(FileStatementTest, DspCmtReplacesOtherRecordsEvenWithNothing) {

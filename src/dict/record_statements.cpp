@@ -65,7 +65,8 @@ std::size_t FindDefineEnd(SearchContext& context, std::size_t from) {
 // header, for as many columns as the row has.
 void SpreadRowValues(SearchContext& context, std::size_t header, std::size_t row) {
   for (std::size_t column = 2; column <= kDefineColumnLimit; ++column) {
-    const std::optional<std::string> value = ExistingLineField(context, column, row, kDefineTextMax);
+    const std::optional<std::string> value =
+        ExistingLineField(context, column, row, kDefineTextMax);
     if (!value) return;
     const std::string name = CutCopy(RawLineField(context, column, header), kDefineTextMax);
     DefineValue(name, *value, context);

@@ -20,7 +20,8 @@ TEST(CommentStatementTest, RepeatedCommentsBuildAListThatSetReplaces) {
 }
 
 TEST(CommentStatementTest, ValueHasItsBraceTermsExpanded) {
-  StatementTestContext script({"SET,$G,1", "SET,$H,F", "COMMENT,%UNIT,CPU{GH}", "COMMENT,%MSG,at {%UNIT}"});
+  StatementTestContext script(
+      {"SET,$G,1", "SET,$H,F", "COMMENT,%UNIT,CPU{GH}", "COMMENT,%MSG,at {%UNIT}"});
   for (std::size_t i = 0; i < 4; ++i) script.Run(i);
   EXPECT_EQ((Lines{"\"%UNIT\",\"CPU1F\"", "\"%MSG\",\"at CPU1F\""}), script.Records());
 }
@@ -58,7 +59,8 @@ TEST(SetStatementTest, OtherNamesAreReportedAndIgnored) {
   StatementTestContext script({"SET,RC-NAME,x"});
   testing::internal::CaptureStdout();
   script.Run(0);
-  EXPECT_EQ("Ra_search cmdSet() Unexpected string [RC-NAME]\n", testing::internal::GetCapturedStdout());
+  EXPECT_EQ("Ra_search cmdSet() Unexpected string [RC-NAME]\n",
+            testing::internal::GetCapturedStdout());
   EXPECT_TRUE(script.Records().empty());
   EXPECT_FALSE(script.Variable("RC-NAME"));
 }
@@ -94,15 +96,9 @@ class DefineStatementTest : public ::testing::Test {
 };
 
 TEST_F(DefineStatementTest, FirstTrueRowAndItsContinuationRows) {
-  const Lines lines = {"DEFINE,,%UNIT,%FRU",
-                       "REC,1=2,U0,F0",
-                       "REC,1=1,U1,F1",
-                       "REC,*,U2,F2",
-                       "REC, * ,U3,F3",
-                       "REC,1=2,U4,F4",
-                       "REC,*,U5,F5",
-                       "\\DEFINE",
-                       "REM,after"};
+  const Lines lines = {"DEFINE,,%UNIT,%FRU", "REC,1=2,U0,F0", "REC,1=1,U1,F1",
+                       "REC,*,U2,F2",        "REC, * ,U3,F3", "REC,1=2,U4,F4",
+                       "REC,*,U5,F5",        "\\DEFINE",      "REM,after"};
   StatementTestContext script(lines);
   EXPECT_EQ(7u, script.Run(0));
   EXPECT_EQ((Lines{"\"%UNIT\",\"U1\",\"U2\",\"U3\"", "\"%FRU\",\"F1\",\"F2\",\"F3\""}),
