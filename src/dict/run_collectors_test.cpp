@@ -1,0 +1,92 @@
+#include "dict/run_collectors.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dict/placeholder.h"
+#include "dict/record_table.h"
+#include "dict/search_context.h"
+
+namespace rcv {
+namespace {
+
+class RunCollectorsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { InitRecordTable(context_); }
+  void Define(std::string_view name, std::string_view value) { DefineValue(name, value, context_); }
+  SearchContext context_;
+};
+
+TEST_F(RunCollectorsTest, NameComesFromRcName2OnlyWhenRcNameIsEmpty) {
+  Define("%RC-NAME", "");
+  Define("%RC-NAME2", "second name");
+  Define("%UNIT", "U");
+  ScriptOutput output;
+  EXPECT_EQ(1, CollectFruRows(output, context_));
+  EXPECT_EQ("second name", output.rcName);
+}
+
+TEST_F(RunCollectorsTest, MissingNameWithUnitsGivesRowsAndAnEmptyName) {
+  Define("%RC-NAME2", "not used");
+  Define("%UNIT", "U1");
+  Define("%UNIT", "U2");
+  for (std::string_view name : {"%FRU", "%ACT", "%WEIGHT"}) {
+    Define(name, "1");
+    Define(name, "2");
+  }
+  ScriptOutput output;
+  output.rcName = "stale";
+  EXPECT_EQ(2, CollectFruRows(output, context_));
+  EXPECT_EQ("", output.rcName);
+  ASSERT_EQ(2u, output.rows.size());
+  EXPECT_EQ("2", output.rows[1].weight);
+}
+
+TEST_F(RunCollectorsTest, AFailedReadOfARowEndsTheRowsAfterIt) {
+  Define("%RC-NAME", "n");
+  Define("%UNIT", "U1");
+  Define("%UNIT", "U2");
+  Define("%FRU", "F1");
+  ScriptOutput output;
+  EXPECT_EQ(1, CollectFruRows(output, context_));
+  // a missing record reads as its own name, cut to the field
+  EXPECT_EQ("U1/F1/%AC/%WE", output.rows[0].unitMnemonic + "/" + output.rows[0].fruMnemonic + "/" +
+                                 output.rows[0].actionCode + "/" + output.rows[0].weight);
+}
+
+TEST_F(RunCollectorsTest, NeitherNameNorUnitMeansNoEntry) {
+  Define("%MSG", "text");
+  ScriptOutput output;
+  EXPECT_EQ(kRcHasNoEntry, CollectFruRows(output, context_));
+  EXPECT_EQ("", output.rcName);
+}
+
+TEST_F(RunCollectorsTest, RowsStopAtTheOutputsRoom) {
+  Define("%RC-NAME", "n");
+  for (std::size_t i = 0; i < kScriptOutputRows + 5; ++i) {
+    for (std::string_view name : {"%UNIT", "%FRU", "%ACT", "%WEIGHT"}) Define(name, "V");
+  }
+  ScriptOutput output;
+  EXPECT_EQ(static_cast<int>(kScriptOutputRows), CollectFruRows(output, context_));
+}
+
+TEST_F(RunCollectorsTest, CommentLinesAreCutAtThePieceBuffer) {
+  Define("%RC-NAME2", "title");
+  Define("%MSG", std::string(300, 'm'));
+  Define("%MSG", "");
+  Define("%MSG", "last");
+  std::string comment = "old";
+  EXPECT_EQ(3, CollectComment(comment, context_));
+  EXPECT_EQ("title\n" + std::string(kCommentPieceMax, 'm') + "\n\nlast\n", comment);
+}
+
+TEST_F(RunCollectorsTest, CommentWithoutRecordsIsEmpty) {
+  GetPlaceholder("%NOPE", 1, context_);  // an earlier failure is not carried in
+  std::string comment = "old";
+  EXPECT_EQ(0, CollectComment(comment, context_));
+  EXPECT_EQ("", comment);
+}
+
+}  // namespace
+}  // namespace rcv
