@@ -1,0 +1,76 @@
+// Runs the dictionary interpreter on arbitrary scripts. The input is split:
+// its first byte picks the run mode bits, the bytes up to the first "\n" are
+// the RC text, the rest is the script. The script is written to a folder of
+// this process together with a second script and companion files, so EXEC,
+// FILE, CMTFILE, GETRCMSG and DSPCMT find something to read.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "dict/script_output.h"
+#include "dict/script_run.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kRcTextMax = 40;
+
+void WriteFile(const fs::path& path, std::string_view text) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+// A lower-case folder, since EXEC folds the whole path; removed when the
+// process ends.
+class ScriptFolder {
+ public:
+  ScriptFolder() {
+    fs::create_directories(path_);
+    WriteFile(path_ / "sub.csv", "SET,%RC-NAME,sub\nCOMMENT,%UNIT,U1\nEXEC,main.csv\n");
+    WriteFile(path_ / "t.csv", "K1,a,b,\"c,d\"\n$GH,x,y\n4701,p,q\n");
+    WriteFile(path_ / "c.txt", "/*A*/\nline {GH}\n/*E*/\n /*B*/ \r\nb\n");
+    WriteFile(path_ / "m.txt", "/*S1*/\nUnit %1 at %2 %:\n/*E*/\n/*S2*/\nopen\n");
+    // Diagnostics and listings are not what is being tested.
+    std::cout.rdbuf(nullptr);
+  }
+  ~ScriptFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  fs::path Script() const { return path_ / "main.csv"; }
+
+ private:
+  fs::path path_ = fs::temp_directory_path() / ("rcv-interp-fuzz-" + std::to_string(::getpid()));
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  const rcv::RunMode mode = static_cast<unsigned char>(input[0]) & 0x0F;
+  std::string_view rest = input.substr(1);
+  const std::size_t newline = rest.find('\n');
+  const std::string rcText(rest.substr(0, std::min(newline, kRcTextMax)));
+  rest = newline == std::string_view::npos ? std::string_view() : rest.substr(newline + 1);
+
+  static const ScriptFolder folder;
+  const fs::path script = folder.Script();
+  WriteFile(script, rest);
+  rcv::ScriptOutput output;
+  std::string comment;
+  const int result = rcv::RunScript(rcText, script.string(), &output, &comment, mode, nullptr);
+  if (result > static_cast<int>(rcv::kScriptOutputRows) || output.rows.size() > rcv::kScriptOutputRows ||
+      output.rcName.size() > rcv::kScriptRcNameMax) {
+    __builtin_trap();
+  }
+  return 0;
+}
