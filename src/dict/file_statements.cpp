@@ -80,7 +80,7 @@ StatementFlow cmdCmtFile(StatementCall& call) {
   FoldPath(fileName);
   const std::string path = std::string(call.scriptDir) + fileName;
   const std::string recordName = StatementField(call, 2, kCmtFileRecordNameMax);
-  const std::size_t lineEnd = std::min(LineCount(context), kBlockLineLimit + 1);
+  const std::size_t lineEnd = BlockLineEnd(context);
   bool matched = false;
   std::size_t index = call.lineIndex + 1;
   for (; index < lineEnd; ++index) {

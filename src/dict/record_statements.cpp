@@ -46,12 +46,6 @@ bool IsContinuationCondition(std::string condition) {
   return condition == "*";
 }
 
-// The lines a DEFINE block may reach: up to kBlockLineLimit, and no
-// further than the script goes (lines past its end read as empty).
-std::size_t BlockLineEnd(const SearchContext& context) {
-  return std::min(LineCount(context), kBlockLineLimit + 1);
-}
-
 // The index of the first \DEFINE line from `from` on, or the index past
 // the block limit when there is none.
 std::size_t FindDefineEnd(SearchContext& context, std::size_t from) {
@@ -74,6 +68,10 @@ void SpreadRowValues(SearchContext& context, std::size_t header, std::size_t row
 }
 
 }  // namespace
+
+std::size_t BlockLineEnd(const SearchContext& context) {
+  return std::min(LineCount(context), kBlockLineLimit + 1);
+}
 
 void SetNamedValue(std::string_view name, std::string value, SearchContext& context) {
   ExpandBraces(value, context);

@@ -36,6 +36,11 @@ StatementFlow cmdDefine(StatementCall& call);
 // SETLANG,$name: the language digit of the run ("1" Japanese, "2" English).
 StatementFlow cmdSetLang(StatementCall& call);
 
+// The end of the lines a DEFINE or CMTFILE block may reach: up to
+// kBlockLineLimit, and no further than the script goes (lines past its end
+// read as empty, which a block passes over).
+std::size_t BlockLineEnd(const SearchContext& context);
+
 // What SET does with a name and a value; DEFINE and GETRCMSG set "$_N"
 // through it.
 void SetNamedValue(std::string_view name, std::string value, SearchContext& context);
