@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "rclog/display_rc.h"
+#include "rclog/save_rc.h"
 #include "sel/display_sel.h"
 #include "shell/command_menu.h"
 
@@ -17,11 +19,11 @@ int CommandNotFound(rcv::Screen& screen) {
 }
 
 constexpr rcv::CommandEntry kCommands[] = {
-    {"dr", "Display RC", &CommandNotFound, 0xC0},
+    {"dr", "Display RC", &rcv::DisplayRc, 0xC0},
     {"ds", "Display SEL", &rcv::DisplaySel, 0x80},
     {"dm", "Display MAR", &CommandNotFound, 0x80},
     {"tqr", "TQR setting", &CommandNotFound, 0x80},
-    {"sr", "Save RC", &CommandNotFound, 0xC0},
+    {"sr", "Save RC", &rcv::SaveRc, 0xC0},
 };
 
 }  // namespace
