@@ -45,9 +45,7 @@ bool IsLeadByte(char c) {
   return high == 0x8 || high == 0x9 || high == 0xE || high == 0xF;
 }
 
-void AppendCut(std::string& out, std::string_view piece) {
-  out.append(piece.substr(0, kExpandedTextMax - std::min(out.size(), kExpandedTextMax)));
-}
+void AppendCut(std::string& out, std::string_view piece) { rcv::AppendCut(out, piece, kExpandedTextMax); }
 
 std::string ExpandTerm(std::string_view name, SearchContext& context) {
   if (!name.empty() && name.front() == kPlaceholderMark) return GetPlaceholder(name, 1, context);

@@ -15,9 +15,7 @@ namespace {
 bool IsCopiedAsIs(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
 bool IsOneLetterName(char c) { return c >= 'G' && c <= 'Z'; }
 
-void AppendCut(std::string& text, std::string_view piece) {
-  text.append(piece.substr(0, kDollarResultMax - std::min(text.size(), kDollarResultMax)));
-}
+void AppendCut(std::string& text, std::string_view piece) { rcv::AppendCut(text, piece, kDollarResultMax); }
 
 }  // namespace
 

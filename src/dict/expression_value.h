@@ -19,6 +19,11 @@ inline bool IsLetterOrDigit(char c) {
 }
 inline bool IsSpaceChar(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
+// Appends as much of `piece` as keeps `text` within `limit` characters.
+inline void AppendCut(std::string& text, std::string_view piece, std::size_t limit) {
+  if (text.size() < limit) text.append(piece.substr(0, limit - text.size()));
+}
+
 // A hexadecimal digit of either case, "X" or "S".
 bool IsOperandChar(char c);
 // True when every character is an operand character; true for "".
