@@ -64,6 +64,12 @@ TEST_F(ScriptRunTest, MismatchUnknownKeywordAndExitEndTheRun) {
   EXPECT_EQ("0|y||", Run("REM,a\n,empty keyword\n\nSET,%RC-NAME,y\n"));
 }
 
+TEST_F(ScriptRunTest, ExitEndsAScriptOfAnyLength) {
+  std::string script = "SET,%RC-NAME,early\nEXIT\n";
+  for (int i = 0; i < 33000; ++i) script += "REM\n";
+  EXPECT_EQ("0|early||", Run(script + "SET,%RC-NAME,late\n"));
+}
+
 TEST_F(ScriptRunTest, CapturedVariablesFeedConditionsAndValues) {
   EXPECT_EQ("0|unit 01||", Run("RC-CODE,47GH\nIFDEF,$GH = 01\nSET,%RC-NAME,unit {GH}\n\\IFDEF\n"));
 }
