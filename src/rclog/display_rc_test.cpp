@@ -10,15 +10,6 @@
 namespace rcv {
 namespace {
 
-constexpr const char* kTitle = "\n<<Display RCs- Display Reference Code log and detail RCs>>\n\n";
-constexpr const char* kMenu =
-    "-------- Display RC Menu --------\n"
-    " 0 . RC List Display. (history)\n"
-    " 1 . RC DICT Refer.\n"
-    " 2 . RC LOG Erase.\n"
-    " q . quit\n"
-    "\n"
-    "(0-2, [q]) : ";
 // The menu answer is echoed, then an empty line follows.
 constexpr const char* kAnswered = "\n\n";
 
@@ -52,38 +43,38 @@ TEST_F(DisplayRcTest, UserModeShowsTheListOnceWithoutMenu) {
 
 TEST_F(DisplayRcTest, CeModeListsAndComesBackToTheMenu) {
   EXPECT_EQ(1, Display("0\nq\nq\n", ViewMode::kCe));
-  EXPECT_EQ(std::string(kTitle) + kMenu + kAnswered + kCeHeadingText +
+  EXPECT_EQ(std::string(kDisplayRcTitleText) + kDisplayRcMenuText + kAnswered + kCeHeadingText +
                 "01/09/09 01:46:41  01 01 0203 04 00000001 0A0B0C0D   LMON_DETECTION_FAILURE\n"
                 "01/09/09 01:46:40  01 01 0203 04 00000000 0A0B0C0D   RC_NAME_0\n"
                 "--- End of data. ---\n-- (q:quit) --\n\n" +
-                kMenu + kAnswered,
+                kDisplayRcMenuText + kAnswered,
             shown_);
 }
 
 TEST_F(DisplayRcTest, EveryOtherAnswerLeavesTheMenu) {
   for (const char* input : {"3\n", "q\n", "x\n", "\n", "00\n", " 0\n"}) {
     EXPECT_EQ(1, Display(input, ViewMode::kCe)) << input;
-    EXPECT_EQ(std::string(kTitle) + kMenu + kAnswered, shown_) << input;
+    EXPECT_EQ(std::string(kDisplayRcTitleText) + kDisplayRcMenuText + kAnswered, shown_) << input;
   }
 }
 
 TEST_F(DisplayRcTest, EndOfInputLeavesTheMenu) {
   EXPECT_EQ(1, Display("", ViewMode::kCe));
-  EXPECT_EQ(std::string(kTitle) + kMenu + "\n", shown_);
+  EXPECT_EQ(std::string(kDisplayRcTitleText) + kDisplayRcMenuText + "\n", shown_);
 }
 
 TEST_F(DisplayRcTest, ErasedLogListsNoCases) {
   EXPECT_EQ(1, Display("2\ny\n\n0\n\nq\n", ViewMode::kCe));
-  EXPECT_EQ(std::string(kTitle) + kMenu + kAnswered + "\n--- RC Log Erase ---\n\n" +
-                "Erase RC LOG ? (y/[n]) : \nRC LOG erased.\nPRESS ENTER KEY\n\n" + kMenu + kAnswered +
-                "RC is 0 cases.\n\nPRESS ENTER KEY\n\n" + kMenu + kAnswered,
+  EXPECT_EQ(std::string(kDisplayRcTitleText) + kDisplayRcMenuText + kAnswered + "\n--- RC Log Erase ---\n\n" +
+                "Erase RC LOG ? (y/[n]) : \nRC LOG erased.\nPRESS ENTER KEY\n\n" + kDisplayRcMenuText + kAnswered +
+                "RC is 0 cases.\n\nPRESS ENTER KEY\n\n" + kDisplayRcMenuText + kAnswered,
             shown_);
   EXPECT_EQ(fixture::kRcLogImageSize, fixture::ReadWholeFile(tree_.VrkLogDir() / "rc.log").size());
 }
 
 TEST_F(DisplayRcTest, DictionaryItemAsksForAnRc) {
   EXPECT_EQ(1, Display("1\nq\nq\n", ViewMode::kCe));
-  EXPECT_EQ(std::string(kTitle) + kMenu + kAnswered + "Enter RC ([quit]) :\n\n" + kMenu + kAnswered, shown_);
+  EXPECT_EQ(std::string(kDisplayRcTitleText) + kDisplayRcMenuText + kAnswered + "Enter RC ([quit]) :\n\n" + kDisplayRcMenuText + kAnswered, shown_);
 }
 
 }  // namespace
