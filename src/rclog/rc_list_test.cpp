@@ -24,12 +24,6 @@ std::string UserLines(int newest, int oldest) {
   return lines;
 }
 
-std::size_t CountOf(const std::string& text, const std::string& part) {
-  std::size_t count = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-  return count;
-}
-
 class RcListTest : public ::testing::Test {
  protected:
   void SetUp() override {

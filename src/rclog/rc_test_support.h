@@ -2,6 +2,7 @@
 // in the Failure code of the fixture's numbered RCs, the list headings and the Display RC menu.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -28,6 +29,13 @@ inline int FakeRcLookup(std::span<const std::uint8_t, kRcKeySize> key, RcInfo& i
       info.rcName = "RC_NAME_" + std::to_string(number);
       return 0;
   }
+}
+
+// How often `part` stands in `text`, overlaps counted.
+inline std::size_t CountOf(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
 }
 
 inline constexpr const char* kUserHeadingText =

@@ -21,12 +21,6 @@ constexpr const char* kIdentity =
 constexpr const char* kAsked = "\n<<Save RCs- Save Reference Code log>>\n\nSave RC LOG ? (y/[n]) : \n";
 constexpr const char* kEndLine = "--- End of data. ---\n";
 
-std::size_t CountOf(const std::string& text, const std::string& part) {
-  std::size_t count = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-  return count;
-}
-
 class SaveRcTest : public ::testing::Test {
  protected:
   void SetUp() override {
