@@ -1,0 +1,98 @@
+// The RC log screens in the built program: the user run, the single Save RC
+// run with its options, and the erase from the CE menu.
+#include <gtest/gtest.h>
+
+#include "fixture/fixture_tree.h"
+#include "fixture/rc_log_writer.h"
+#include "run_viewer.h"
+
+namespace rcv::e2e {
+namespace {
+
+constexpr std::string_view kIdentity =
+    "MODEL CODE : QX2400 / PRODUCT No. : PQ240-0001\n"
+    "MODEL NAME : QX-2400 Enterprise\n"
+    "MODEL FRU  : QX24MB01\n"
+    "RC DICT    : rcdict/1.23\n"
+    "\n";
+// Knows the fixture's numbered RC 99 only.
+constexpr std::string_view kDictionary = "RC-CODE,0102030400000063\nSET,%RC-NAME,FAN_STOP\n";
+
+class RcLogE2eTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    tree_.WriteSetup();
+    tree_.WriteFile(tree_.DictionaryDir() / "rcdicttbl.csv", kDictionary);
+    fixture::WriteRcLog(tree_, fixture::NumberedRcLog(100));
+  }
+  ViewerRun Run(const std::vector<std::string>& args, const std::string& input = "") {
+    return RunViewer(tree_.root().string(), args, input);
+  }
+  std::string OutputFile() const { return (tree_.root() / "rc.txt").string(); }
+  fixture::FixtureTree tree_;
+};
+
+TEST_F(RcLogE2eTest, UserRunShowsTheListOnceAndEnds) {
+  fixture::WriteRcLog(tree_, fixture::NumberedRcLog(2));
+  const ViewerRun run = Run({}, "q\nsr\n");
+  EXPECT_EQ("\n" + std::string(kIdentity) +
+                "date/time          Lv RE UID  EC Failure  Additional\n"
+                "------------------ -- -- ---- -- -------- ----------\n"
+                "01/09/09 01:46:41     01 0203 04 00000001 0A0B0C0D\n"
+                "01/09/09 01:46:40     01 0203 04 00000000 0A0B0C0D\n"
+                "--- End of data. ---\n"
+                "-- (q:quit) --\n"
+                "\n",
+            run.screen);
+  EXPECT_EQ(1, run.exitStatus);
+}
+
+TEST_F(RcLogE2eTest, SingleSaveRunWritesTheNewestTenWithNames) {
+  const ViewerRun run = Run({kCeAccessCode, "-o", "sr", "-c", "10", "-f", OutputFile()});
+  EXPECT_EQ("\n", run.screen);
+  EXPECT_EQ(1, run.exitStatus);
+  std::string expected = std::string(kIdentity) +
+                         "date/time          Lv RE UID  EC Failure  Additional RC Name\n"
+                         "------------------ -- -- ---- -- -------- ---------- --------------------\n"
+                         "01/09/09 01:48:19  01 01 0203 04 00000063 0A0B0C0D   FAN_STOP\n";
+  for (int n = 98; n >= 90; --n) {
+    char line[96];
+    std::snprintf(line, sizeof line, "01/09/09 01:%02d:%02d  01 01 0203 04 %08X 0A0B0C0D   LMON_DETECTION_FAILURE\n",
+                  46 + (40 + n) / 60, (40 + n) % 60, n);
+    expected += line;
+  }
+  expected += "--- End of data. ---\n";
+  EXPECT_EQ(expected, fixture::ReadWholeFile(OutputFile()));
+}
+
+TEST_F(RcLogE2eTest, SingleSaveRunInUserModeHasNoNames) {
+  const ViewerRun run = Run({"-o", "sr", "-c", "1", "-f", OutputFile()});
+  EXPECT_EQ("\n", run.screen);
+  EXPECT_EQ(std::string(kIdentity) +
+                "date/time          Lv RE UID  EC Failure  Additional\n"
+                "------------------ -- -- ---- -- -------- ----------\n"
+                "01/09/09 01:48:19     01 0203 04 00000063 0A0B0C0D\n"
+                "--- End of data. ---\n",
+            fixture::ReadWholeFile(OutputFile()));
+}
+
+TEST_F(RcLogE2eTest, SaveToAFullDiskIsReportedAsFailed) {
+  const ViewerRun run = Run({"-o", "sr", "-f", "/dev/full"});
+  EXPECT_EQ("\nRC LOG save file write failed.\n", run.screen);
+  EXPECT_EQ(1, run.exitStatus);
+}
+
+TEST_F(RcLogE2eTest, EraseFromTheMenuResetsTheHeaderOnly) {
+  const std::filesystem::path log = tree_.VrkLogDir() / "rc.log";
+  std::string expected = fixture::ReadWholeFile(log);
+  expected.replace(2, 4, std::string(4, '\0'));
+  const ViewerRun run = Run({kCeAccessCode}, "dr\n2\ny\n\n0\n\nq\nq\n");
+  EXPECT_EQ(1, run.exitStatus);
+  EXPECT_NE(std::string::npos,
+            run.screen.find("\n--- RC Log Erase ---\n\nErase RC LOG ? (y/[n]) : \nRC LOG erased.\nPRESS ENTER KEY\n"));
+  EXPECT_NE(std::string::npos, run.screen.find("RC is 0 cases.\n\nPRESS ENTER KEY\n"));
+  EXPECT_EQ(expected, fixture::ReadWholeFile(log));
+}
+
+}  // namespace
+}  // namespace rcv::e2e
