@@ -18,26 +18,6 @@ constexpr std::size_t kExaminedMax = kExpandedTextMax + 1;
 constexpr std::size_t kTermReach = kBraceTermNameMax + 1;
 constexpr char kPlaceholderMark = '%';
 
-// Counts one level of nesting for as long as an expansion runs; the
-// outermost one starts a fresh term budget.
-class NestingLevel {
- public:
-  explicit NestingLevel(BraceNesting& nesting) : nesting_(nesting) {
-    if (nesting_.depth == 0) nesting_.termsExpanded = 0;
-    ++nesting_.depth;
-  }
-  ~NestingLevel() { --nesting_.depth; }
-  NestingLevel(const NestingLevel&) = delete;
-  NestingLevel& operator=(const NestingLevel&) = delete;
-
- private:
-  BraceNesting& nesting_;
-};
-
-bool MayExpandAnotherTerm(const BraceNesting& nesting) {
-  return nesting.depth <= kBraceNestingMax && nesting.termsExpanded < kBraceTermBudget;
-}
-
 // A Shift JIS lead byte (80-9F, E0-FF): the byte after it is the second
 // half of the character, even when it is "{".
 bool IsLeadByte(char c) {
@@ -65,8 +45,8 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 int ExpandBraces(std::string& text, SearchContext& context) {
   const int oldLength = static_cast<int>(text.size());
   BraceNesting& nesting = context.records.braces;
-  NestingLevel level(nesting);
-  if (!MayExpandAnotherTerm(nesting)) return oldLength;
+  ExpansionScope scope(nesting, true);
+  if (nesting.depth > kBraceNestingMax || !BudgetLeft(nesting)) return oldLength;
 
   const std::string_view examined = std::string_view(text).substr(0, kExaminedMax);
   std::string out;
@@ -89,8 +69,7 @@ int ExpandBraces(std::string& text, SearchContext& context) {
       continue;
     }
     const std::string_view term = examined.substr(pos, close + 1 - pos);
-    if (MayExpandAnotherTerm(nesting)) {
-      ++nesting.termsExpanded;
+    if (SpendOneTerm(nesting)) {
       AppendCut(out, ExpandTerm(term.substr(1, term.size() - 2), context));
     } else {
       AppendCut(out, term);

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "dict/expansion_budget.h"
+
 namespace rcv {
 
 struct SearchContext;
@@ -14,14 +16,8 @@ struct SearchContext;
 inline constexpr std::size_t kExpandedTextMax = 1023;
 // A term name between "{" and "}" holds at most this many characters.
 inline constexpr std::size_t kBraceTermNameMax = 39;
-// Expansion nests through placeholder values that hold brace terms; past
-// this depth, or once the outermost expansion has spent its term budget,
-// terms are copied as they stand instead of expanded, so a value that
-// refers to itself ends.
-inline constexpr int kBraceNestingMax = 16;
-inline constexpr int kBraceTermBudget = 1024;
-
-// Expands the brace terms of `text` in place. Returns the new length, or
+// Expands the brace terms of `text` in place. Past the nesting limit or the
+// budget of expansion_budget.h terms are copied as they stand. Returns the new length, or
 // the old length when the text holds no "{" (it is then left as it was).
 int ExpandBraces(std::string& text, SearchContext& context);
 

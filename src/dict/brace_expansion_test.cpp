@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "dict/expression.h"
 #include "dict/placeholder.h"
 #include "dict/record_table.h"
 #include "dict/search_context.h"
@@ -119,6 +120,23 @@ TEST_F(BraceExpansionTest, BranchingSelfReferenceEndsWithinTheBudget) {
   for (int i = 1; i < 150; ++i) rest += "{1=%A}";
   EXPECT_EQ("0" + rest, GetPlaceholder("%A", 1, context_));
   EXPECT_EQ(0, context_.records.braces.depth);
+  EXPECT_EQ(0, context_.records.braces.activeCalls);
+}
+
+TEST_F(BraceExpansionTest, OneEvaluationSharesOneBudgetAmongItsTerms) {
+  std::string value;
+  for (int i = 0; i < 150; ++i) value += "{1=%A}";
+  DefineValue("%A", value, context_);
+  std::string expression;
+  for (int i = 0; i < 16; ++i) expression += "%A ";
+  // The first term spends the budget and leaves no operand; the others are
+  // left as names.
+  EXPECT_EQ(0, EvalExpression(expression, context_));
+  EXPECT_EQ(kExpansionBudget, context_.records.braces.spent);
+  EXPECT_EQ(0, context_.records.braces.activeCalls);
+  // The next outermost call starts afresh.
+  DefineValue("%C", "{GH}", context_);
+  EXPECT_EQ(1, EvalExpression("%C = 1F", context_));
 }
 
 }  // namespace

@@ -22,8 +22,9 @@ bool SubstituteTokens(TokenList& tokens, SearchContext& context) {
     ExtractBits(token);
     if (token.front() == kDollarMark) {
       if (!SubstituteDollar(token, context)) return false;
-    } else if (token.front() == kPlaceholderMark) {
-      // A name without a record stays as it is and is ignored later.
+    } else if (token.front() == kPlaceholderMark && SpendOneTerm(context.records.braces)) {
+      // A name without a record stays as it is and is ignored later, and
+      // so does any name once the expansion budget is spent.
       token = GetPlaceholder(token, 1, context);
       if (token.size() > kValueTextMax) token.resize(kValueTextMax);
     }
@@ -78,6 +79,7 @@ std::optional<std::string> Evaluate(const TokenList& postfix) {
 }  // namespace
 
 std::int32_t EvalExpression(std::string_view text, SearchContext& context) {
+  ExpansionScope scope(context.records.braces, false);
   TokenList tokens;
   if (!TokenizeExpression(text, tokens)) return 0;
   if (!SubstituteTokens(tokens, context)) return 0;

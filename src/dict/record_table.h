@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dict/expansion_budget.h"
+
 namespace rcv {
 
 struct SearchContext;
@@ -25,14 +27,6 @@ inline constexpr std::size_t kRecordFieldMax = 1023;
 
 inline constexpr int kRecordOk = 0;
 inline constexpr int kRecordFailed = -1;
-
-// How deep brace expansion has nested through placeholders and expressions,
-// and how many terms the outermost expansion has spent; kept with the
-// records because every nested expansion goes through them.
-struct BraceNesting {
-  int depth = 0;
-  int termsExpanded = 0;
-};
 
 class RecordTable {
  public:
@@ -68,6 +62,7 @@ class RecordTable {
   // Every record text in insertion order, for the listing.
   const std::vector<std::string>& Texts() const { return records_; }
 
+  // Kept with the records because every nested expansion goes through them.
   BraceNesting braces;
 
  private:
