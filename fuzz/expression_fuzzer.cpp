@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the expression evaluator, and to brace expansion
 // as a text, over stores that hold captured digits and placeholder records
-// (one of them refers to itself).
+// (two of them refer to themselves, one in several branches).
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -30,6 +30,7 @@ void FillStores(rcv::SearchContext& context) {
   rcv::DefineValue("%N", "{GH+1}", context);
   rcv::DefineValue("%LOOP", "{%LOOP}{%LOOP=1}{GH}", context);
   rcv::DefineValue("%Q", "a\"b\\", context);
+  rcv::DefineValue("%B", "{1=%B}{2+%B}{%B}{GH(0-3)=%B}", context);
 }
 
 }  // namespace
