@@ -1,6 +1,5 @@
 #include "dict/brace_expansion.h"
 
-#include <algorithm>
 #include <optional>
 
 #include "dict/expression.h"

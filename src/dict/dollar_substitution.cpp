@@ -1,6 +1,5 @@
 #include "dict/dollar_substitution.h"
 
-#include <algorithm>
 #include <optional>
 #include <string_view>
 
