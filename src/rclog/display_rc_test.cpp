@@ -74,7 +74,9 @@ TEST_F(DisplayRcTest, ErasedLogListsNoCases) {
 
 TEST_F(DisplayRcTest, DictionaryItemAsksForAnRc) {
   EXPECT_EQ(1, Display("1\nq\nq\n", ViewMode::kCe));
-  EXPECT_EQ(std::string(kDisplayRcTitleText) + kDisplayRcMenuText + kAnswered + "Enter RC ([quit]) :\n\n" + kDisplayRcMenuText + kAnswered, shown_);
+  EXPECT_EQ(std::string(kDisplayRcTitleText) + kDisplayRcMenuText + kAnswered + "Enter RC ([quit]) :\n\n" +
+                kDisplayRcMenuText + kAnswered,
+            shown_);
 }
 
 }  // namespace

@@ -22,7 +22,6 @@ constexpr const char* kDictionary =
     "COMMENT,%WEIGHT,90\n"
     "COMMENT,%MSG,Fan stopped.\n";
 
-
 class RcDictionaryNamesTest : public ::testing::Test {
  protected:
   void SetUp() override {

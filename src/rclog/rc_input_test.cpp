@@ -9,8 +9,8 @@ constexpr ReferenceCode kUntouched = {0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 
 constexpr ReferenceCode kOneToTwelve = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C};
 
 TEST(RcInputTest, AcceptsTheListColumnWithItsBlanksInEitherCase) {
-  for (const char* answer : {"01 0203 04 05060708 090A0B0C", "01 0203 04 05060708 090a0b0c",
-                             "0102030405060708090A0B0C", " 0 1 02030405060708090A0B0C  "}) {
+  for (const char* answer : {"01 0203 04 05060708 090A0B0C", "01 0203 04 05060708 090a0b0c", "0102030405060708090A0B0C",
+                             " 0 1 02030405060708090A0B0C  "}) {
     ReferenceCode rc = kUntouched;
     EXPECT_EQ(RcInputCheck::kOk, ParseRcInput(answer, rc)) << answer;
     EXPECT_EQ(kOneToTwelve, rc) << answer;

@@ -10,7 +10,6 @@
 namespace rcv {
 namespace {
 
-
 // The user-mode line of numbered record n (n below 20) of a NumberedRcLog.
 std::string UserLine(int n) {
   char line[80];
@@ -43,15 +42,16 @@ TEST_F(RcListTest, UnwrappedLogOnOnePageNewestFirst) {
   WriteLog(fixture::NumberedRcLog(3));
   fixture::ScreenHarness harness("q\n", ViewMode::kUser);
   EXPECT_EQ(1, Show(harness));
-  EXPECT_EQ(std::string(kUserHeadingText) + UserLines(2, 0) + "--- End of data. ---\n-- (q:quit) --\n\n", harness.shown());
+  EXPECT_EQ(std::string(kUserHeadingText) + UserLines(2, 0) + "--- End of data. ---\n-- (q:quit) --\n\n",
+            harness.shown());
 }
 
 TEST_F(RcListTest, PagesOfSixteenAndOnlyQuitLeavesTheLastPage) {
   WriteLog(fixture::NumberedRcLog(17));
   fixture::ScreenHarness harness("\nx\n\nquit\n", ViewMode::kUser);
   EXPECT_EQ(1, Show(harness));
-  EXPECT_EQ(std::string(kUserHeadingText) + UserLines(16, 1) + "-- more (q:quit) --\n\n" + kUserHeadingText + UserLine(0) +
-                "--- End of data. ---\n-- (q:quit) --\n\n-- (q:quit) --\n\n-- (q:quit) --\n\n",
+  EXPECT_EQ(std::string(kUserHeadingText) + UserLines(16, 1) + "-- more (q:quit) --\n\n" + kUserHeadingText +
+                UserLine(0) + "--- End of data. ---\n-- (q:quit) --\n\n-- (q:quit) --\n\n-- (q:quit) --\n\n",
             harness.shown());
 }
 
@@ -59,19 +59,24 @@ TEST_F(RcListTest, ExactlySixteenRecordsEndOnTheFirstPage) {
   WriteLog(fixture::NumberedRcLog(16));
   fixture::ScreenHarness harness("Q\n", ViewMode::kUser);
   EXPECT_EQ(1, Show(harness));
-  EXPECT_EQ(std::string(kUserHeadingText) + UserLines(15, 0) + "--- End of data. ---\n-- (q:quit) --\n\n", harness.shown());
+  EXPECT_EQ(std::string(kUserHeadingText) + UserLines(15, 0) + "--- End of data. ---\n-- (q:quit) --\n\n",
+            harness.shown());
 }
 
 TEST_F(RcListTest, WrappedRingStartsBeforeTheNextSlotAndWrapsBelowSlotZero) {
   fixture::RcLogValues log = fixture::NumberedRcLog(5);
   // Move the five records to slots 0, 2047, 2046, 2045, 2044.
-  log.slots = {{0, log.slots.at(4)}, {2047, log.slots.at(3)}, {2046, log.slots.at(2)}, {2045, log.slots.at(1)},
+  log.slots = {{0, log.slots.at(4)},
+               {2047, log.slots.at(3)},
+               {2046, log.slots.at(2)},
+               {2045, log.slots.at(1)},
                {2044, log.slots.at(0)}};
   log.nextSlot = 1;
   WriteLog(log);
   fixture::ScreenHarness harness("q\n", ViewMode::kUser);
   Show(harness);
-  EXPECT_EQ(std::string(kUserHeadingText) + UserLines(4, 0) + "--- End of data. ---\n-- (q:quit) --\n\n", harness.shown());
+  EXPECT_EQ(std::string(kUserHeadingText) + UserLines(4, 0) + "--- End of data. ---\n-- (q:quit) --\n\n",
+            harness.shown());
 }
 
 TEST_F(RcListTest, FullRingIsOneHundredTwentyEightPages) {

@@ -36,8 +36,8 @@ std::optional<ReferenceCode> AskForRc(Screen& screen) {
 }
 
 void ShowLookupFailure(Screen& screen, const ReferenceCode& rc, int result) {
-  screen.out() << (result == kRcNotInDictionary ? "RC Not Hit. ( " : "RC Search error. ( ")
-               << FormatReferenceCode(rc) << " )\n";
+  screen.out() << (result == kRcNotInDictionary ? "RC Not Hit. ( " : "RC Search error. ( ") << FormatReferenceCode(rc)
+               << " )\n";
 }
 
 }  // namespace

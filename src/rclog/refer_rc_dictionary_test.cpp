@@ -68,9 +68,9 @@ ScreenRun Refer(const std::string& input) {
 TEST(ReferRcDictionaryTest, ShowsOneFruBox) {
   const ScreenRun run = Refer("01 0203 04 05060701 090A0B0C\n\n");
   EXPECT_EQ(1, run.result);
-  EXPECT_EQ(std::string(kPrompt) + "\n" + DetailHead("01 0203 04 05060701 090A0B0C") + "\n" + FirstBox(1) + kEnd +
-                kEnterWait,
-            run.shown);
+  EXPECT_EQ(
+      std::string(kPrompt) + "\n" + DetailHead("01 0203 04 05060701 090A0B0C") + "\n" + FirstBox(1) + kEnd + kEnterWait,
+      run.shown);
 }
 
 TEST(ReferRcDictionaryTest, NoFruRowsShowNoTable) {
