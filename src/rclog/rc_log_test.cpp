@@ -39,6 +39,14 @@ TEST(RcLogRingTest, ListsAtMostTheWholeRingAndNothingForEmptyCounts) {
   EXPECT_EQ(Slots{}, NewestFirstRcSlots(Header(INT16_MIN, 7)));
 }
 
+TEST(RcLogRingTest, NoNextSlotAddressesOutsideTheRing) {
+  for (std::uint32_t next = 0; next <= 0xFFFF; ++next) {
+    for (std::size_t slot : NewestFirstRcSlots(Header(3, static_cast<std::uint16_t>(next)))) {
+      ASSERT_LT(slot, kRcLogSlots) << next;
+    }
+  }
+}
+
 TEST(RcLogDecodeTest, ReadsHeaderAndRecordFieldsAtTheirOffsets) {
   fixture::RcLogValues log;
   log.recordCount = 0x8001;
