@@ -12,7 +12,10 @@ std::string GetPlaceholder(std::string_view name, int valueNumber, SearchContext
     context.records.SetErrors(kNoSuchRecord);
     return std::string(name);
   }
-  std::string value = context.records.GetField(valueNumber, position);
+  return ExpandPlaceholderValue(context.records.GetField(valueNumber, position), context);
+}
+
+std::string ExpandPlaceholderValue(std::string value, SearchContext& context) {
   ExpandBraces(value, context);
   if (value.size() > kRecordFieldMax) value.resize(kRecordFieldMax);
   return value;

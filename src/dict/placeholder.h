@@ -15,4 +15,7 @@ struct SearchContext;
 // value gives an empty text with flag 2 or 4 added.
 std::string GetPlaceholder(std::string_view name, int valueNumber, SearchContext& context);
 
+// A raw record field as GetPlaceholder gives it: brace terms expanded, cut.
+std::string ExpandPlaceholderValue(std::string value, SearchContext& context);
+
 }  // namespace rcv

@@ -28,21 +28,19 @@ std::string QuotedField(std::string_view field) {
 // flag that tells why there is none.
 std::size_t FieldStart(std::string_view text, int field, std::uint32_t& errors) {
   if (field <= 0) return 0;
-  const std::size_t wanted = static_cast<std::size_t>(field);
-  bool quoted = false;
-  std::size_t commas = 0;
-  for (std::size_t pos = 0;; ++pos) {
-    if (pos >= text.size()) {
-      errors |= kRecordLacksField;
-      return std::string_view::npos;
-    }
-    if (IsBareQuote(text, pos)) quoted = !quoted;
-    if (wanted > text.size()) {
-      errors |= kFieldBeyondRecordText;
-      return std::string_view::npos;
-    }
-    if (text[pos] == ',' && !quoted && ++commas == wanted) return pos + 1;
+  if (text.empty()) {
+    errors |= kRecordLacksField;
+    return std::string_view::npos;
   }
+  // No record line can have more fields than characters.
+  if (static_cast<std::size_t>(field) > text.size()) {
+    errors |= kFieldBeyondRecordText;
+    return std::string_view::npos;
+  }
+  RecordFieldScanner scanner(text);
+  std::size_t start = 0;
+  for (int n = 0; n < field && start != std::string_view::npos; ++n) start = scanner.Advance(errors);
+  return start;
 }
 
 }  // namespace
@@ -51,12 +49,21 @@ std::string NewRecordText(std::string_view name, std::string_view value) {
   return QuotedField(name) + "," + QuotedField(value);
 }
 
-std::string ParseRecordField(std::string_view text, int field, std::uint32_t& errors) {
+std::size_t RecordFieldScanner::Advance(std::uint32_t& errors) {
+  for (;; ++pos_) {
+    if (pos_ >= text_.size()) {
+      errors |= kRecordLacksField;
+      return std::string_view::npos;
+    }
+    if (IsBareQuote(text_, pos_)) quoted_ = !quoted_;
+    if (text_[pos_] == ',' && !quoted_) return ++pos_;
+  }
+}
+
+std::string ParseRecordFieldAt(std::string_view text, std::size_t start) {
   std::string result;
-  std::size_t pos = FieldStart(text, field, errors);
-  if (pos == std::string_view::npos) return result;
   bool quoted = false;
-  while (pos < text.size() && result.size() < kRecordFieldMax) {
+  for (std::size_t pos = start; pos < text.size() && result.size() < kRecordFieldMax;) {
     const char c = text[pos];
     if (c == kBackslash && pos + 1 < text.size() && text[pos + 1] == kQuote) {
       result += kQuote;
@@ -74,6 +81,12 @@ std::string ParseRecordField(std::string_view text, int field, std::uint32_t& er
     ++pos;
   }
   return result;
+}
+
+std::string ParseRecordField(std::string_view text, int field, std::uint32_t& errors) {
+  const std::size_t start = FieldStart(text, field, errors);
+  if (start == std::string_view::npos) return {};
+  return ParseRecordFieldAt(text, start);
 }
 
 int RecordTable::Init() {

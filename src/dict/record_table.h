@@ -81,6 +81,24 @@ std::string NewRecordText(std::string_view name, std::string_view value);
 // missing text or field into `errors`.
 std::string ParseRecordField(std::string_view text, int field, std::uint32_t& errors);
 
+// The field that starts at `start` of a record line, read as ParseRecordField
+// reads it.
+std::string ParseRecordFieldAt(std::string_view text, std::size_t start);
+
+// Finds the starts of a record line's value fields one after the other, so
+// that reading all of them costs one pass over the line.
+class RecordFieldScanner {
+ public:
+  explicit RecordFieldScanner(std::string_view text) : text_(text) {}
+  // The start of the next field (1, 2, ...), or npos with flag 2 added.
+  std::size_t Advance(std::uint32_t& errors);
+
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+  bool quoted_ = false;  // a double quote without a backslash toggles it
+};
+
 // The store operations as the statements call them on a context.
 int InitRecordTable(SearchContext& context);
 int FreeRecordTable(SearchContext& context);

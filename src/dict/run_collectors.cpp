@@ -48,11 +48,20 @@ int CollectComment(std::string& comment, SearchContext& context) {
   TakeRecordError(context);
   const std::string name2 = Value("%RC-NAME2", 1, context, kCommentPieceMax);
   if (TakeRecordError(context) == 0) comment.append(name2).push_back('\n');
+  const int position = FindRecord("%MSG", context);
+  if (position < 0) return 0;
+  // The values are read in one pass over the record: a comment file of many
+  // thousand lines must not cost a scan from the record's start per line.
+  // The text is copied, since expanding a value may add records.
+  const std::string record = context.records.Texts()[static_cast<std::size_t>(position)];
+  RecordFieldScanner scanner(record);
   int messages = 0;
-  for (;;) {
-    const std::string line = Value("%MSG", messages + 1, context, kCommentPieceMax);
+  for (std::uint32_t missing = 0;;) {
+    const std::size_t start = scanner.Advance(missing);
+    if (start == std::string::npos) break;
+    const std::string line = ExpandPlaceholderValue(ParseRecordFieldAt(record, start), context);
     if (TakeRecordError(context) != 0) break;
-    comment.append(line).push_back('\n');
+    comment.append(Cut(line, kCommentPieceMax)).push_back('\n');
     ++messages;
   }
   return messages;

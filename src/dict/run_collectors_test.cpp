@@ -81,6 +81,25 @@ TEST_F(RunCollectorsTest, CommentLinesAreCutAtThePieceBuffer) {
   EXPECT_EQ("title\n" + std::string(kCommentPieceMax, 'm') + "\n\nlast\n", comment);
 }
 
+TEST_F(RunCollectorsTest, CommentValuesWithQuotesAndCommasReadAsPlaceholdersDo) {
+  Define("%MSG", "a, \"quoted\" b");
+  Define("%MSG", "{1=%SUB}");
+  Define("%SUB", "1");
+  std::string comment;
+  EXPECT_EQ(2, CollectComment(comment, context_));
+  EXPECT_EQ(GetPlaceholder("%MSG", 1, context_) + "\n" + GetPlaceholder("%MSG", 2, context_) + "\n", comment);
+}
+
+TEST_F(RunCollectorsTest, AHugeCommentIsCollectedInOnePass) {
+  // Two hundred thousand lines: a rescan of the record per line would take
+  // hours, one pass takes milliseconds.
+  constexpr int kLines = 200000;
+  for (int i = 0; i < kLines; ++i) Define("%MSG", i % 2 == 0 ? "" : "x");
+  std::string comment;
+  EXPECT_EQ(kLines, CollectComment(comment, context_));
+  EXPECT_EQ(static_cast<std::size_t>(kLines + kLines / 2), comment.size());
+}
+
 TEST_F(RunCollectorsTest, CommentWithoutRecordsIsEmpty) {
   GetPlaceholder("%NOPE", 1, context_);  // an earlier failure is not carried in
   std::string comment = "old";
