@@ -38,6 +38,10 @@ TEST_F(BraceExpansionTest, TermsExamples) {
   EXPECT_EQ("1F", ExpandBraceTerm("X:GH", context_));
   EXPECT_EQ("CPU0", Expand("{%UNIT}"));
   EXPECT_EQ("Unit CPU0 at 1F", Expand("Unit {%UNIT} at {GH}"));
+  EXPECT_EQ(0U, TakeRecordError(context_));
+  // A missing placeholder is replaced by its name.
+  EXPECT_EQ("x %NONE y", Expand("x {%NONE} y"));
+  EXPECT_EQ(kNoSuchRecord, TakeRecordError(context_));
 }
 
 TEST_F(BraceExpansionTest, UndefinedVariablesInTerms) {
@@ -56,11 +60,6 @@ TEST_F(BraceExpansionTest, ReturnsTheNewLengthOrTheOldOne) {
   text = "[{GH}]";
   EXPECT_EQ(4, ExpandBraces(text, context_));
   EXPECT_EQ("[1F]", text);
-}
-
-TEST_F(BraceExpansionTest, MissingPlaceholderIsReplacedByItsName) {
-  EXPECT_EQ("x %NONE y", Expand("x {%NONE} y"));
-  EXPECT_EQ(kNoSuchRecord, TakeRecordError(context_));
 }
 
 TEST_F(BraceExpansionTest, UnclosedOrTooLongTermsAreCopied) {
@@ -110,27 +109,19 @@ TEST_F(BraceExpansionTest, SelfReferenceEndsAtTheNestingLimit) {
   EXPECT_EQ(0, context_.records.braces.depth);
 }
 
-TEST_F(BraceExpansionTest, BranchingSelfReferenceEndsWithinTheBudget) {
-  std::string value;
-  for (int i = 0; i < 150; ++i) value += "{1=%A}";
-  DefineValue("%A", value, context_);
-  // The first term spends the whole budget deep down (each comparison
-  // gives 0); the terms after it are copied as they stand.
+TEST_F(BraceExpansionTest, BranchingSelfReferenceEndsWithinOneSharedBudget) {
   std::string rest;
   for (int i = 1; i < 150; ++i) rest += "{1=%A}";
+  DefineValue("%A", "{1=%A}" + rest, context_);
+  // The first term spends the whole budget deep down (each comparison
+  // gives 0); the terms after it are copied as they stand.
   EXPECT_EQ("0" + rest, GetPlaceholder("%A", 1, context_));
   EXPECT_EQ(0, context_.records.braces.depth);
   EXPECT_EQ(0, context_.records.braces.activeCalls);
-}
-
-TEST_F(BraceExpansionTest, OneEvaluationSharesOneBudgetAmongItsTerms) {
-  std::string value;
-  for (int i = 0; i < 150; ++i) value += "{1=%A}";
-  DefineValue("%A", value, context_);
+  // One evaluation shares one budget among its terms: the first spends it
+  // and leaves no operand; the others are left as names.
   std::string expression;
   for (int i = 0; i < 16; ++i) expression += "%A ";
-  // The first term spends the budget and leaves no operand; the others are
-  // left as names.
   EXPECT_EQ(0, EvalExpression(expression, context_));
   EXPECT_EQ(kExpansionBudget, context_.records.braces.spent);
   EXPECT_EQ(0, context_.records.braces.activeCalls);

@@ -23,65 +23,26 @@ class ExpressionTest : public ::testing::Test {
   SearchContext context_;
 };
 
-TEST_F(ExpressionTest, ComparesCapturedDigits) {
-  EXPECT_EQ(1, Eval("$GH = 1F"));
-  EXPECT_EQ(1, Eval("$GH > 1E"));
-  EXPECT_EQ(0, Eval("$GH < 1E"));
-  EXPECT_EQ(0x1F, Eval("$GH"));
-  EXPECT_EQ(0x10, Eval("$G0"));
-  EXPECT_EQ(1, Eval("$GH(0-3)"));
-  EXPECT_EQ(0xF, Eval("$GH(4-7)"));
-}
-
-TEST_F(ExpressionTest, LogicalOperatorsGroupFromTheRight) {
-  EXPECT_EQ(0, Eval("1 = 1 & 2 = 3"));
-  EXPECT_EQ(1, Eval("1 = 1 | 2 = 3"));
-  EXPECT_EQ(0, Eval("1 = 2 & 1 = 2 | 1 = 1"));
-  EXPECT_EQ(1, Eval("1 = 1 | 1 = 2 & 1 = 2"));
-}
-
-TEST_F(ExpressionTest, OnlyOneStackedOperatorLeavesPerToken) {
-  EXPECT_EQ(4, Eval("9 - 1 * 2 + 3"));
-  EXPECT_EQ(4, Eval("9 - 3 - 2"));
-  EXPECT_EQ(7, Eval("2 * 3 + 1"));
-  EXPECT_EQ(7, Eval("1 + 2 * 3"));
-}
-
-TEST_F(ExpressionTest, ArithmeticResults) {
-  EXPECT_EQ(2147483647, Eval("5 - 7"));
-  EXPECT_EQ(5, Eval("10 / 3"));
-  EXPECT_EQ(63, Eval("F # 30"));
-  EXPECT_EQ(16, Eval("1F @ F0"));
-  EXPECT_EQ(5, Eval("2 + 3"));
-  EXPECT_EQ(1, Eval("1 + 0"));
-}
-
-TEST_F(ExpressionTest, BitFields) {
-  EXPECT_EQ(1, Eval("A5(0-3) = A"));
-  EXPECT_EQ(5, Eval("A5(4-7)"));
-  EXPECT_EQ(0, Eval("1234(0-3)"));
-}
-
-TEST_F(ExpressionTest, EmptyMalformedAndOverlongTextsGiveZero) {
-  EXPECT_EQ(0, Eval(""));
-  EXPECT_EQ(0, Eval("     "));
-  EXPECT_EQ(0, Eval("TN"));
-  std::string sixteen = "1";
+TEST_F(ExpressionTest, Results) {
+  std::string sixteen = "1";  // 31 tokens
   for (int i = 1; i < 16; ++i) sixteen += " + 1";
-  EXPECT_EQ(16, Eval(sixteen));
-  EXPECT_EQ(0, Eval(sixteen + " + 1"));
-  EXPECT_EQ(0, Eval(sixteen + " +"));
-}
-
-TEST_F(ExpressionTest, ParenthesesAreSkippedAndTheBottomValueWins) {
-  EXPECT_EQ(3, Eval("(1 + 2)"));
-  EXPECT_EQ(1, Eval("1 2"));
-}
-
-TEST_F(ExpressionTest, UndefinedVariableFailsTheWholeExpression) {
-  EXPECT_EQ(0, Eval("$Q = 1"));
-  EXPECT_EQ(0, Eval("$Q = 1 | 1 = 1"));
-  EXPECT_EQ(0, Eval("$"));
+  const std::pair<std::string, std::int32_t> cases[] = {
+      {"$GH = 1F", 1}, {"$GH > 1E", 1}, {"$GH < 1E", 0},
+      // logical operators group from the right
+      {"1 = 1 & 2 = 3", 0}, {"1 = 1 | 2 = 3", 1}, {"1 = 2 & 1 = 2 | 1 = 1", 0}, {"1 = 1 | 1 = 2 & 1 = 2", 1},
+      // only one stacked operator leaves per arriving token
+      {"9 - 1 * 2 + 3", 4}, {"9 - 3 - 2", 4}, {"2 * 3 + 1", 7}, {"1 + 2 * 3", 7},
+      {"5 - 7", 2147483647}, {"10 / 3", 5}, {"F # 30", 63}, {"1F @ F0", 16}, {"2 + 3", 5}, {"1 + 0", 1},
+      {"A5(0-3) = A", 1}, {"A5(4-7)", 5}, {"1234(0-3)", 0},
+      {"", 0}, {"     ", 0}, {"TN", 0}, {"(1 + 2)", 3}, {"1 2", 1},
+      {sixteen, 16}, {sixteen + " + 1", 0}, {sixteen + " +", 0}, {sixteen + " +   ", 0}, {sixteen + " ()!", 16},
+      // an undefined variable fails the whole expression
+      {"$Q = 1", 0}, {"$Q = 1 | 1 = 1", 0}, {"$", 0},
+      // uncomputable: too few values, division by zero, seventeen values on the stack
+      {"+ 1", 0}, {"1 +", 0}, {"10 / 0", 0}, {"10 / 0 = 0 | 1 = 1", 0},
+      {"1 2 3 4 5 6 7 8 9 A B C D E F 10", 1}, {"1 2 3 4 5 6 7 8 9 A B C D E F 10 11", 0},
+  };
+  for (const auto& [text, expected] : cases) EXPECT_EQ(expected, Eval(text)) << text;
 }
 
 TEST_F(ExpressionTest, TwoCharacterVariables) {
@@ -96,43 +57,24 @@ TEST_F(ExpressionTest, TwoCharacterVariables) {
   EXPECT_EQ(7, Eval("$"));
 }
 
-TEST_F(ExpressionTest, PlaceholderTermsTakeTheFirstValue) {
+TEST_F(ExpressionTest, PlaceholderTermsTakeTheFirstValueExpanded) {
   DefineValue("%UNIT", "1F", context_);
   DefineValue("%UNIT", "20", context_);
+  DefineValue("%N", "{GH+1}", context_);
   EXPECT_EQ(1, Eval("%UNIT = 1F"));
   EXPECT_EQ(0x20, Eval("%UNIT + 1"));
-  EXPECT_EQ(0U, TakeRecordError(context_));
-}
-
-TEST_F(ExpressionTest, PlaceholderValuesAreExpandedBeforeUse) {
-  DefineValue("%N", "{GH+1}", context_);
   EXPECT_EQ(1, Eval("%N = 20"));
-}
-
-TEST_F(ExpressionTest, MissingPlaceholderIsIgnoredAndFlagged) {
+  EXPECT_EQ(0U, TakeRecordError(context_));
+  // A missing one is ignored and flagged; as an operand it leaves "=" with one value.
   EXPECT_EQ(5, Eval("5 %NONE"));
   EXPECT_EQ(kNoSuchRecord, TakeRecordError(context_));
-  // Used as an operand it leaves "=" with one value: nothing to compute.
   EXPECT_EQ(0, Eval("%NONE = 1"));
 }
 
-TEST_F(ExpressionTest, AnEmptySubstitutionEndsTheExpression) {
+TEST_F(ExpressionTest, EmptyAndLongSubstitutions) {
   SetVariable("E", "", context_);
   EXPECT_EQ(0, Eval("$E = 0"));
   EXPECT_EQ(5, Eval("5 $E + 1"));
-}
-
-TEST_F(ExpressionTest, UncomputableExpressionsGiveZero) {
-  EXPECT_EQ(0, Eval("+ 1"));
-  EXPECT_EQ(0, Eval("1 +"));
-  EXPECT_EQ(0, Eval("10 / 0"));
-  EXPECT_EQ(0, Eval("10 / 0 = 0 | 1 = 1"));
-  // Seventeen values on the stack at once.
-  EXPECT_EQ(1, Eval("1 2 3 4 5 6 7 8 9 A B C D E F 10"));
-  EXPECT_EQ(0, Eval("1 2 3 4 5 6 7 8 9 A B C D E F 10 11"));
-}
-
-TEST_F(ExpressionTest, LongSubstitutionsAreCut) {
   SetVariable("L", std::string(100, '1'), context_);
   // 19 characters of ones read far above the limit and saturate.
   EXPECT_EQ(2147483647, Eval("$L"));

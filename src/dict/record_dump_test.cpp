@@ -11,26 +11,20 @@
 namespace rcv {
 namespace {
 
-const std::string kRuler(57, '-');
-const std::string kHeading = "\n--------------------- TABLE DUMP ------------------------" + kRuler + "\n";
-
-TEST(RecordDumpTest, EmptyTable) {
+TEST(RecordDumpTest, HeadingRecordsInInsertionOrderAndRuler) {
+  const std::string ruler(57, '-');
+  const std::string heading = "\n--------------------- TABLE DUMP ------------------------" + ruler + "\n";
   SearchContext context;
   InitRecordTable(context);
-  std::ostringstream out;
-  EXPECT_EQ(0, DumpRecordTable(context, out));
-  EXPECT_EQ(kHeading + kRuler + "\n", out.str());
-}
-
-TEST(RecordDumpTest, RecordsInInsertionOrder) {
-  SearchContext context;
-  InitRecordTable(context);
+  std::ostringstream empty;
+  EXPECT_EQ(0, DumpRecordTable(context, empty));
+  EXPECT_EQ(heading + ruler + "\n", empty.str());
   DefineValue("%RC-NAME", "CPU error", context);
   DefineValue("%UNIT", "CPU0", context);
   DefineValue("%RC-NAME", "x\"y", context);
   std::ostringstream out;
   DumpRecordTable(context, out);
-  EXPECT_EQ(kHeading + "\"%RC-NAME\",\"CPU error\",\"x\\\"y\"\n\"%UNIT\",\"CPU0\"\n" + kRuler + "\n", out.str());
+  EXPECT_EQ(heading + "\"%RC-NAME\",\"CPU error\",\"x\\\"y\"\n\"%UNIT\",\"CPU0\"\n" + ruler + "\n", out.str());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "dict/placeholder.h"
 #include "dict/search_context.h"
@@ -55,25 +56,21 @@ TEST_F(RecordTableTest, QuotesInNamesAndValuesReadBackUnchanged) {
   ReplaceRecordValue("x\"y", context_);
   EXPECT_EQ("\"%Q\",\"x\\\"y\"", Text(0));
   EXPECT_EQ(0U, TakeRecordError(context_));
-}
-
-TEST_F(RecordTableTest, TrailingBackslashTurnsIntoAQuote) {
+  // A trailing backslash escapes the closing quote and reads back as a quote.
   DefineValue("%B", "end\\", context_);
-  EXPECT_EQ("\"%B\",\"end\\\"", Text(0));
+  EXPECT_EQ("\"%B\",\"end\\\"", Text(2));
   EXPECT_EQ("end\"", GetPlaceholder("%B", 1, context_));
 }
 
 TEST_F(RecordTableTest, FieldParserFlags) {
+  const std::tuple<const char*, int, std::uint32_t> cases[] = {
+      {"", 1, kRecordLacksField}, {"\"a\",\"b\"", 3, kRecordLacksField}, {"\"a\"", 9, kFieldBeyondRecordText}};
+  for (const auto& [text, field, flag] : cases) {
+    std::uint32_t errors = 0;
+    EXPECT_EQ("", ParseRecordField(text, field, errors));
+    EXPECT_EQ(flag, errors) << text;
+  }
   std::uint32_t errors = 0;
-  EXPECT_EQ("", ParseRecordField("", 1, errors));
-  EXPECT_EQ(kRecordLacksField, errors);
-  errors = 0;
-  EXPECT_EQ("", ParseRecordField("\"a\",\"b\"", 3, errors));
-  EXPECT_EQ(kRecordLacksField, errors);
-  errors = 0;
-  EXPECT_EQ("", ParseRecordField("\"a\"", 9, errors));
-  EXPECT_EQ(kFieldBeyondRecordText, errors);
-  errors = 0;
   EXPECT_EQ("a", ParseRecordField("\"a\"junk,b", 0, errors));
   EXPECT_EQ("b", ParseRecordField("\"a\"junk,b", 1, errors));
   EXPECT_EQ("", ParseRecordField("\"a\",", 1, errors));

@@ -7,22 +7,16 @@
 namespace rcv {
 namespace {
 
-TEST(RawLineFieldTest, KeepsQuotesAndEndsAtCommaOrControlByte) {
-  StatementTestContext script({"DEFINE,,%UNIT,\"%F,RU\",%WEIGHT\r", "x"});
+TEST(RawLineFieldTest, KeepsQuotesEndsAtCommaOrControlByteAndLeavesTheFieldBufferAlone) {
+  StatementTestContext script({"DEFINE,,%UNIT,\"%F,RU\",%WEIGHT\r", "C,D"});
+  const std::string& buffer = GetLineField(1, 1, script.context);
   EXPECT_EQ("DEFINE", RawLineField(script.context, 0, 0));
   EXPECT_EQ("", RawLineField(script.context, 1, 0));
-  EXPECT_EQ("%UNIT", RawLineField(script.context, 2, 0));
   EXPECT_EQ("\"%F,RU\"", RawLineField(script.context, 3, 0));
   // A line that ended in "\r\n" keeps its "\r", which is no part of a name.
   EXPECT_EQ("%WEIGHT", RawLineField(script.context, 4, 0));
   EXPECT_EQ("", RawLineField(script.context, 5, 0));
   EXPECT_EQ("", RawLineField(script.context, 0, 7));
-}
-
-TEST(RawLineFieldTest, LeavesTheFieldBufferAlone) {
-  StatementTestContext script({"A,B", "C,D"});
-  const std::string& buffer = GetLineField(1, 1, script.context);
-  RawLineField(script.context, 0, 0);
   EXPECT_EQ("D", buffer);
 }
 
@@ -33,11 +27,6 @@ TEST(ExistingLineFieldTest, TellsAnEmptyFieldFromAMissingOne) {
   EXPECT_EQ("", ExistingLineField(script.context, 3, 0));
   EXPECT_FALSE(ExistingLineField(script.context, 4, 0));
   EXPECT_FALSE(ExistingLineField(script.context, 1, 1));
-}
-
-TEST(StatementFieldTest, CutsAtTheLimit) {
-  StatementTestContext script({"SET,%NAME,value"});
-  EXPECT_EQ("%NA", LineField(script.context, 1, 0, 3));
 }
 
 }  // namespace

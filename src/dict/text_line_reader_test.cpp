@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "fixture/fixture_tree.h"
@@ -9,29 +10,24 @@
 namespace rcv {
 namespace {
 
-std::vector<std::string> PiecesOf(std::string_view text, std::size_t bufferSize) {
-  fixture::FixtureTree tree;
-  tree.WriteFile("f.txt", text);
-  TextLineReader reader((tree.root() / "f.txt").string(), bufferSize);
-  std::vector<std::string> pieces;
-  std::string piece;
-  while (reader.ReadLine(piece)) pieces.push_back(piece);
-  return pieces;
-}
+using Pieces = std::vector<std::string>;
 
-TEST(TextLineReaderTest, LinesKeepTheirLineEnd) {
-  EXPECT_EQ((std::vector<std::string>{"a\n", "\n", "b\r\n", "c"}), PiecesOf("a\n\nb\r\nc", 256));
-  EXPECT_TRUE(PiecesOf("", 256).empty());
-}
-
-TEST(TextLineReaderTest, LongLineComesInPiecesOfTheBufferLessOne) {
-  EXPECT_EQ((std::vector<std::string>{"abcd", "ef\n", "g"}), PiecesOf("abcdef\ng", 5));
-  EXPECT_EQ((std::vector<std::string>{"abcd", "\n"}), PiecesOf("abcd\n", 5));
-}
-
-TEST(TextLineReaderTest, NulByteEndsThePieceText) {
-  EXPECT_EQ((std::vector<std::string>{"ab", "next\n"}),
-            PiecesOf(std::string("ab\0cd\nnext\n", 11), 256));
+TEST(TextLineReaderTest, LinesKeepTheirEndsAndLongOnesComeInPiecesOfTheBufferLessOne) {
+  const std::tuple<std::string, std::size_t, Pieces> cases[] = {
+      {"a\n\nb\r\nc", 256, {"a\n", "\n", "b\r\n", "c"}},
+      {"", 256, {}},
+      {"abcdef\ng", 5, {"abcd", "ef\n", "g"}},
+      {"abcd\n", 5, {"abcd", "\n"}},
+      {std::string("ab\0cd\nnext\n", 11), 256, {"ab", "next\n"}},  // a NUL byte ends the piece text
+  };
+  for (const auto& [text, bufferSize, expected] : cases) {
+    fixture::FixtureTree tree;
+    tree.WriteFile("f.txt", text);
+    TextLineReader reader((tree.root() / "f.txt").string(), bufferSize);
+    Pieces pieces;
+    for (std::string piece; reader.ReadLine(piece);) pieces.push_back(piece);
+    EXPECT_EQ(expected, pieces) << text;
+  }
 }
 
 TEST(TextLineReaderTest, OnlyRegularFilesOpen) {
