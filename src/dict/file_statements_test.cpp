@@ -19,18 +19,11 @@ class FileStatementTest : public ::testing::Test {
  protected:
   void SetUp() override { dir_ = (tree_.root() / "d").string() + "/"; }
   void Write(const std::string& name, std::string_view text) { tree_.WriteFile("d/" + name, text); }
-  StatementTestContext Script(const Lines& lines, RunMode mode = kRcInfoRunMode) {
-    return StatementTestContext(lines, dir_, mode);
-  }
-  // How the statements name a file of the folder that they could open
-  // (lower-case names only): the folded path, or on a temporary folder with
-  // capitals the folder as it is.
-  std::string Opened(const std::string& name) const { return dir_ + name; }
-  // How they name a file that they could not open.
-  std::string Folded(const std::string& name) const {
-    std::string path = dir_ + name;
-    FoldPath(path);
-    return path;
+  // Carries out every line in turn; returns what they printed.
+  std::string RunAll(StatementTestContext& script, std::size_t count) {
+    testing::internal::CaptureStdout();
+    for (std::size_t i = 0; i < count; ++i) script.Run(i);
+    return testing::internal::GetCapturedStdout();
   }
 
   fixture::FixtureTree tree_;
@@ -38,191 +31,120 @@ class FileStatementTest : public ::testing::Test {
 };
 
 TEST_F(FileStatementTest, FileSpreadsTheKeyedRowOverTheNamedRecords) {
-  Write("units.csv", "4600,MEM0,y,DIMM\n4701,CPU0,x,PROC_CARD\n4701,CPU9,z,OTHER\n");
-  auto script = Script({"FILE,units.csv,4701,%UNIT,-,%FRU", "FILE,units.csv,4600,%UNIT,,%FRU"});
-  script.Run(0);
-  // The unquoted last field keeps its line end.
-  EXPECT_EQ((Lines{"\"%UNIT\",\"CPU0\"", "\"%FRU\",\"PROC_CARD\n\""}), script.Records());
-  script.Run(1);
-  EXPECT_EQ((Lines{"\"%UNIT\",\"CPU0\",\"MEM0\"", "\"%FRU\",\"PROC_CARD\n\""}), script.Records());
-}
-
-TEST_F(FileStatementTest, FileKeyTakesCapturedDigitsAndBitFields) {
-  Write("t.csv", "47,\"by dollar\"\nA,\"by bits\"\n");
-  auto script = Script(
-      {"SET,$G,4", "SET,$H,7", "FILE,t.csv,$GH,%A", "FILE,t.csv,A5(0-3),%A", "FILE,t.csv,$GQ,%A"});
-  for (std::size_t i = 0; i < 5; ++i) script.Run(i);
-  EXPECT_EQ((Lines{"\"%A\",\"by dollar\",\"by bits\""}), script.Records());
-}
-
-TEST_F(FileStatementTest, FileWithoutTableOrRowAddsNothing) {
-  Write("t.csv", "1,a\n");
-  auto script = Script({"FILE,none.csv,1,%A", "FILE,t.csv,2,%A", "FILE,T.CSV,1,%A"});
-  for (std::size_t i = 0; i < 3; ++i) script.Run(i);
-  EXPECT_TRUE(script.Records().empty());
+  const std::string key19(19, 'K');
+  Write("units.csv", "4701\n4600,MEM0,y,DIMM\n4701,CPU0,x,PROC_CARD\n4701,CPU9,z,OTHER\n47,\"by dollar\"\nA,\"by bits\"\n" +
+                         key19 + "Z,long key\n");
+  StatementTestContext script({"FILE,units.csv,4701,%UNIT,-,%FRU", "FILE,units.csv,4600,%UNIT,,%FRU", "SET,$G,4",
+                               "SET,$H,7", "FILE,units.csv,$GH,%A", "FILE,units.csv,A5(0-3),%A", "FILE,units.csv,$GQ,%A",
+                               "FILE,none.csv,4701,%A", "FILE,units.csv,2,%A", "FILE,UNITS.CSV,4701,%A",
+                               "FILE,units.csv," + key19 + ",%K", "FILE,units.csv," + key19 + "Z,%K"},
+                              dir_);
+  RunAll(script, 12);
+  // An unquoted last field keeps its line end, so a one-field row "4701\n" has
+  // no key 4701; the key field is compared in its first 19 characters.
+  EXPECT_EQ((Lines{"\"%UNIT\",\"CPU0\",\"MEM0\"", "\"%FRU\",\"PROC_CARD\n\"", "\"%A\",\"by dollar\",\"by bits\"",
+                   "\"%K\",\"long key\n\""}),
+            script.Records());
 }
 
 TEST_F(FileStatementTest, FileValuesAndNamesAreCutToTheirBuffers) {
   Write("t.csv", "1,\"" + std::string(100, 'v') + "\"\n");
-  auto script = Script({"FILE,t.csv,1,%" + std::string(30, 'N')});
+  StatementTestContext script({"FILE,t.csv,1,%" + std::string(30, 'N')}, dir_);
   script.Run(0);
   EXPECT_EQ(std::string(kFileValueMax, 'v'),
             GetPlaceholder("%" + std::string(kFileRecordNameMax - 1, 'N'), 1, script.context));
 }
 
-const char kCommentFile[] =
-    "/*CPU*/\n"
-    "CPU line 1\r\n"
-    "\n"
-    "/*E*/\n"
-    "  /*MEM*/  \n"
-    "Memory line\n"
-    "/*E*/\n";
+const char kCommentFile[] = "/*CPU*/\nCPU line 1\r\n\n/*E*/\n  /*MEM*/  \nMemory line\n/*E*/\n";
 
 TEST_F(FileStatementTest, CmtFileTakesTheSectionOfTheFirstTrueRow) {
   Write("cmt.txt", kCommentFile);
-  auto script = Script({"CMTFILE,CMT.TXT,%MSG", "REC,1=2,MEM", "REM,passed over", "REC,1=1,CPU",
-                        "REC,1=1,MEM", "\\CMTFILE", "REM,after"});
+  StatementTestContext script({"CMTFILE,CMT.TXT,%MSG", "REC,1=2,MEM", "REM,passed over", "REC,1=1,CPU",
+                               "REC,1=1,MEM", "\\CMTFILE", "SET,%UNIT,MEM", "CMTFILE,cmt.txt,%C", "REC,1,{%UNIT}",
+                               "\\CMTFILE"},
+                              dir_);
   EXPECT_EQ(5u, script.Run(0));
-  EXPECT_EQ((Lines{"\"%MSG\",\"CPU line 1\",\"\""}), script.Records());
+  // The marker has its brace terms expanded.
+  script.Run(6);
+  EXPECT_EQ(9u, script.Run(7));
+  EXPECT_EQ((Lines{"\"%MSG\",\"CPU line 1\",\"\"", "\"%UNIT\",\"MEM\"", "\"%C\",\"Memory line\""}), script.Records());
 }
 
-TEST_F(FileStatementTest, CmtFileMarkerHasItsBraceTermsExpanded) {
+TEST_F(FileStatementTest, CmtFileWithoutItsFileEndOrTrueRow) {
+  StatementTestContext missing({"CMTFILE,cmt.txt,%MSG", "REC,0,MEM", "REC,1,CPU", "REC,1,MEM", "\\CMTFILE"}, dir_);
+  EXPECT_EQ(2u, missing.Run(0));  // stops on the true row
   Write("cmt.txt", kCommentFile);
-  auto script = Script({"SET,%UNIT,MEM", "CMTFILE,cmt.txt,%C", "REC,1,{%UNIT}", "\\CMTFILE"});
-  script.Run(0);
-  EXPECT_EQ(3u, script.Run(1));
-  EXPECT_EQ((Lines{"\"%UNIT\",\"MEM\"", "\"%C\",\"Memory line\""}), script.Records());
-}
-
-TEST_F(FileStatementTest, CmtFileWithoutItsFileStopsOnTheTrueRow) {
-  auto script =
-      Script({"CMTFILE,cmt.txt,%MSG", "REC,0,MEM", "REC,1,CPU", "REC,1,MEM", "\\CMTFILE"});
-  EXPECT_EQ(2u, script.Run(0));
-  EXPECT_TRUE(script.Records().empty());
-}
-
-TEST_F(FileStatementTest, CmtFileWithoutEndOrTrueRow) {
-  Write("cmt.txt", kCommentFile);
-  auto script = Script({"CMTFILE,cmt.txt,%MSG", "REC,0,CPU", "REC,1,NONE"});
-  EXPECT_EQ(kBlockLineLimit + 1, script.Run(0));
-  EXPECT_TRUE(script.Records().empty());
+  StatementTestContext unended({"CMTFILE,cmt.txt,%MSG", "REC,0,CPU", "REC,1,NONE"}, dir_);
+  EXPECT_EQ(kBlockLineLimit + 1, unended.Run(0));
+  EXPECT_TRUE(missing.Records().empty());
+  EXPECT_TRUE(unended.Records().empty());
 }
 
 const char kMessageFile[] =
-    "/*S101*/\n"
-    "Unit %1 failed at %2\n"
-    "again %1 and %3\n"
-    "/*E*/\n"
-    "   /*S102*/\r\n"
-    "Second\r\n"
-    "/*E*/\r\n"
-    "/*S103*/\n"
-    "unterminated\n";
+    "/*S101*/\nUnit %1 failed at %2\nagain %1 and %3\n/*E*/\n"
+    "   /*S102*/\r\nSecond\r\n/*E*/\r\n"
+    "/*S103*/\nunterminated\n";
 
-TEST_F(FileStatementTest, GetRcMsgFillsArgumentMarkers) {
+TEST_F(FileStatementTest, GetRcMsgFillsArgumentMarkersAppendsToMsgAndReplacesOtherRecords) {
   Write("msg.txt", kMessageFile);
-  auto script = Script({"GETRCMSG,%MSG,msg.txt,101,U1,P3"});
-  testing::internal::CaptureStdout();
-  script.Run(0);
-  EXPECT_EQ("", testing::internal::GetCapturedStdout());
-  EXPECT_EQ((Lines{"\"%MSG\",\"Unit U1 failed at P3\",\"again U1 and %3\""}), script.Records());
-  EXPECT_EQ("0", script.Variable("_N"));
-}
-
-TEST_F(FileStatementTest, GetRcMsgAppendsToMsgAndReplacesOtherRecords) {
-  Write("msg.txt", kMessageFile);
-  auto script = Script({"GETRCMSG,%MSG,msg.txt,102", "GETRCMSG,%MSG,msg.txt,101,A",
-                        "GETRCMSG,%X,msg.txt,102", "GETRCMSG,%X,msg.txt,101,B,C"});
-  for (std::size_t i = 0; i < 4; ++i) script.Run(i);
-  EXPECT_EQ((Lines{"\"%MSG\",\"Second\",\"Unit A failed at %2\",\"again A and %3\"",
-                   "\"%X\",\"Unit B failed at C\",\"again B and %3\""}),
+  StatementTestContext script({"GETRCMSG,%MSG,msg.txt,101,U1,P3", "GETRCMSG,%MSG,msg.txt,102",
+                               "GETRCMSG,%X,msg.txt,102", "GETRCMSG,%X,msg.txt,101,B,C", "SET,$G,1",
+                               "SET,%UNIT,CPU0", "GETRCMSG,%Y,msg.txt,10{G},{%UNIT},{G}F"},
+                              dir_);
+  EXPECT_EQ("", RunAll(script, 7));
+  EXPECT_EQ((Lines{"\"%MSG\",\"Unit U1 failed at P3\",\"again U1 and %3\",\"Second\"",
+                   "\"%X\",\"Unit B failed at C\",\"again B and %3\"", "\"%UNIT\",\"CPU0\"",
+                   "\"%Y\",\"Unit CPU0 failed at 1F\",\"again CPU0 and %3\""}),
             script.Records());
-}
-
-TEST_F(FileStatementTest, GetRcMsgArgumentsAndSectionTakeBraceTerms) {
-  Write("msg.txt", kMessageFile);
-  auto script = Script({"SET,$G,1", "SET,%UNIT,CPU0", "GETRCMSG,%MSG,msg.txt,10{G},{%UNIT},{G}F"});
-  for (std::size_t i = 0; i < 3; ++i) script.Run(i);
-  EXPECT_EQ("Unit CPU0 failed at 1F", GetPlaceholder("%MSG", 1, script.context));
-}
-
-TEST_F(FileStatementTest, GetRcMsgOpensTheFoldedPath) {
-  tree_.WriteFile("d/sub/msg.txt", kMessageFile);
-  auto script = Script({"GETRCMSG,%MSG,SUB\\MSG.TXT,102"});
-  script.Run(0);
-  EXPECT_EQ((Lines{"\"%MSG\",\"Second\""}), script.Records());
-}
-
-TEST_F(FileStatementTest, GetRcMsgFallsBackToTheDirectoryAsItIs) {
-  tree_.WriteFile("Dict/msg.txt", kMessageFile);
-  StatementTestContext script({"GETRCMSG,%MSG,Msg.Txt,102"},
-                              (tree_.root() / "Dict").string() + "/");
-  script.Run(0);
-  EXPECT_EQ((Lines{"\"%MSG\",\"Second\""}), script.Records());
-}
-
-TEST_F(FileStatementTest, GetRcMsgReportsAMissingFile) {
-  auto script = Script({"SET,$_N,7", "GETRCMSG,%MSG,Gone.txt,101"});
-  script.Run(0);
-  testing::internal::CaptureStdout();
-  script.Run(1);
-  EXPECT_EQ("Ra_serch:GetRcMsg() Can't open file [" + Folded("gone.txt") + "]\n",
-            testing::internal::GetCapturedStdout());
-  EXPECT_EQ("7", script.Variable("_N"));
-}
-
-TEST_F(FileStatementTest, GetRcMsgReportsAMissingSection) {
-  Write("msg.txt", kMessageFile);
-  auto script = Script({"SET,%X,kept", "GETRCMSG,%X,msg.txt,999"});
-  script.Run(0);
-  testing::internal::CaptureStdout();
-  script.Run(1);
-  EXPECT_EQ("Ra_serch:GetRcMsg() Can't find [/*S999*/] in [" + Opened("msg.txt") + "]\n",
-            testing::internal::GetCapturedStdout());
-  EXPECT_EQ("1", script.Variable("_N"));
-  EXPECT_EQ((Lines{"\"%X\",\"kept\""}), script.Records());
-}
-
-TEST_F(FileStatementTest, GetRcMsgKeepsTheLinesOfAnUnendedSection) {
-  Write("msg.txt", kMessageFile);
-  auto script = Script({"GETRCMSG,%MSG,msg.txt,103"});
-  testing::internal::CaptureStdout();
-  script.Run(0);
-  EXPECT_EQ("Ra_serch:GetRcMsg() Unexpected EOF in [" + Opened("msg.txt") + "]\n",
-            testing::internal::GetCapturedStdout());
-  EXPECT_EQ((Lines{"\"%MSG\",\"unterminated\""}), script.Records());
   EXPECT_EQ("0", script.Variable("_N"));
+}
+
+TEST_F(FileStatementTest, GetRcMsgOpensTheFoldedPathOrTheDirectoryAsItIs) {
+  tree_.WriteFile("d/sub/msg.txt", kMessageFile);
+  tree_.WriteFile("Dict/msg.txt", kMessageFile);
+  StatementTestContext folded({"GETRCMSG,%MSG,SUB\\MSG.TXT,102"}, dir_);
+  StatementTestContext asItIs({"GETRCMSG,%MSG,Msg.Txt,102"}, (tree_.root() / "Dict").string() + "/");
+  folded.Run(0);
+  asItIs.Run(0);
+  EXPECT_EQ((Lines{"\"%MSG\",\"Second\""}), folded.Records());
+  EXPECT_EQ((Lines{"\"%MSG\",\"Second\""}), asItIs.Records());
+}
+
+TEST_F(FileStatementTest, GetRcMsgReportsAMissingFileAMissingSectionAndAnUnendedOne) {
+  Write("msg.txt", kMessageFile);
+  StatementTestContext script({"SET,$_N,7", "GETRCMSG,%MSG,Gone.txt,101"}, dir_);
+  std::string gone = dir_ + "Gone.txt";
+  FoldPath(gone);
+  EXPECT_EQ("Ra_serch:GetRcMsg() Can't open file [" + gone + "]\n", RunAll(script, 2));
+  EXPECT_EQ("7", script.Variable("_N"));
+  StatementTestContext missing({"SET,%X,kept", "GETRCMSG,%X,msg.txt,999"}, dir_);
+  EXPECT_EQ("Ra_serch:GetRcMsg() Can't find [/*S999*/] in [" + dir_ + "msg.txt]\n", RunAll(missing, 2));
+  EXPECT_EQ("1", missing.Variable("_N"));
+  EXPECT_EQ((Lines{"\"%X\",\"kept\""}), missing.Records());
+  StatementTestContext unended({"GETRCMSG,%MSG,msg.txt,103"}, dir_);
+  EXPECT_EQ("Ra_serch:GetRcMsg() Unexpected EOF in [" + dir_ + "msg.txt]\n", RunAll(unended, 1));
+  EXPECT_EQ((Lines{"\"%MSG\",\"unterminated\""}), unended.Records());
+  EXPECT_EQ("0", unended.Variable("_N"));
 }
 
 TEST_F(FileStatementTest, GetRcMsgPathIsCutToItsBuffer) {
   const std::string name(kGetRcMsgPathMax, 'm');
   Write(name.substr(0, kGetRcMsgPathMax - dir_.size()), kMessageFile);
-  auto script = Script({"GETRCMSG,%MSG," + name + ",102"});
-  testing::internal::CaptureStdout();
-  script.Run(0);
-  EXPECT_EQ("", testing::internal::GetCapturedStdout());
+  StatementTestContext script({"GETRCMSG,%MSG," + name + ",102"}, dir_);
+  EXPECT_EQ("", RunAll(script, 1));
   EXPECT_EQ((Lines{"\"%MSG\",\"Second\""}), script.Records());
 }
 
-TEST_F(FileStatementTest, DspCmtTakesEveryLine) {
+TEST_F(FileStatementTest, DspCmtTakesEveryLineAndReplacesOtherRecordsEvenWithNothing) {
   Write("dsp.txt", "a\r\nb\n\nc");
-  auto script = Script({"DSPCMT,%MSG,DSP.TXT", "DSPCMT,%MSG,dsp.txt"});
-  script.Run(0);
-  EXPECT_EQ((Lines{"\"%MSG\",\"a\r\",\"b\",\"\",\"c\""}), script.Records());
-  script.Run(1);
-  EXPECT_EQ((Lines{"\"%MSG\",\"a\r\",\"b\",\"\",\"c\",\"a\r\",\"b\",\"\",\"c\""}),
-            script.Records());
-}
-
-TEST_F(FileStatementTest, DspCmtReplacesOtherRecordsEvenWithNothing) {
   Write("empty.txt", "");
-  auto script = Script({"SET,%X,old", "DSPCMT,%X,missing.txt", "DSPCMT,%X,empty.txt"});
-  script.Run(0);
-  script.Run(1);
-  EXPECT_EQ((Lines{"\"%X\",\"old\""}), script.Records());
-  script.Run(2);
-  EXPECT_TRUE(script.Records().empty());
+  StatementTestContext script({"DSPCMT,%MSG,DSP.TXT", "DSPCMT,%MSG,dsp.txt", "SET,%X,old", "DSPCMT,%X,missing.txt"},
+                              dir_);
+  RunAll(script, 4);
+  EXPECT_EQ((Lines{"\"%MSG\",\"a\r\",\"b\",\"\",\"c\",\"a\r\",\"b\",\"\",\"c\"", "\"%X\",\"old\""}), script.Records());
+  StatementTestContext empty({"SET,%X,old", "DSPCMT,%X,empty.txt"}, dir_);
+  RunAll(empty, 2);
+  EXPECT_TRUE(empty.Records().empty());
 }
 
 }  // namespace

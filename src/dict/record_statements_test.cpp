@@ -10,20 +10,14 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(CommentStatementTest, RepeatedCommentsBuildAListThatSetReplaces) {
-  StatementTestContext script({"COMMENT,%MSG,A", "COMMENT,%MSG,B", "SET,%MSG,C"});
+TEST(CommentStatementTest, RepeatedCommentsBuildAListThatSetReplacesWithBraceTermsExpanded) {
+  StatementTestContext script({"COMMENT,%MSG,A", "COMMENT,%MSG,B", "SET,%MSG,C", "SET,$G,1", "SET,$H,F",
+                               "COMMENT,%UNIT,CPU{GH}", "COMMENT,%MSG,at {%UNIT}"});
   script.Run(0);
   script.Run(1);
   EXPECT_EQ((Lines{"\"%MSG\",\"A\",\"B\""}), script.Records());
-  script.Run(2);
-  EXPECT_EQ((Lines{"\"%MSG\",\"C\""}), script.Records());
-}
-
-TEST(CommentStatementTest, ValueHasItsBraceTermsExpanded) {
-  StatementTestContext script(
-      {"SET,$G,1", "SET,$H,F", "COMMENT,%UNIT,CPU{GH}", "COMMENT,%MSG,at {%UNIT}"});
-  for (std::size_t i = 0; i < 4; ++i) script.Run(i);
-  EXPECT_EQ((Lines{"\"%UNIT\",\"CPU1F\"", "\"%MSG\",\"at CPU1F\""}), script.Records());
+  for (std::size_t i = 2; i < 7; ++i) script.Run(i);
+  EXPECT_EQ((Lines{"\"%MSG\",\"C\",\"at CPU1F\"", "\"%UNIT\",\"CPU1F\""}), script.Records());
 }
 
 TEST(CommentStatementTest, NewRecordIsCutToItsBufferWithItsClosingQuote) {
@@ -45,22 +39,16 @@ TEST(CommentStatementTest, NewRecordIsCutToItsBufferWithItsClosingQuote) {
   EXPECT_EQ("x" + std::string(123, '"'), GetPlaceholder("%Q", 1, script.context));
 }
 
-TEST(SetStatementTest, DollarNameSetsTheVariableWithoutTheDollar) {
-  StatementTestContext script({"SET,$X,5", "SET,$X,{X}6"});
+TEST(SetStatementTest, DollarNameSetsTheVariableWithoutTheDollarAndOtherNamesAreReported) {
+  StatementTestContext script({"SET,$X,5", "SET,$X,{X}6", "SET,RC-NAME,x"});
   script.Run(0);
   EXPECT_EQ("5", script.Variable("X"));
   EXPECT_FALSE(script.Variable("$X"));
   script.Run(1);
   EXPECT_EQ("56", script.Variable("X"));
-  EXPECT_TRUE(script.Records().empty());
-}
-
-TEST(SetStatementTest, OtherNamesAreReportedAndIgnored) {
-  StatementTestContext script({"SET,RC-NAME,x"});
   testing::internal::CaptureStdout();
-  script.Run(0);
-  EXPECT_EQ("Ra_search cmdSet() Unexpected string [RC-NAME]\n",
-            testing::internal::GetCapturedStdout());
+  script.Run(2);
+  EXPECT_EQ("Ra_search cmdSet() Unexpected string [RC-NAME]\n", testing::internal::GetCapturedStdout());
   EXPECT_TRUE(script.Records().empty());
   EXPECT_FALSE(script.Variable("RC-NAME"));
 }
@@ -75,89 +63,48 @@ TEST(SetLangStatementTest, LanguageDigitFollowsTheRunMode) {
   EXPECT_EQ("1", languageFor(RunLangJp));
   EXPECT_EQ("2", languageFor(RunLangUs));
   EXPECT_EQ("2", languageFor(RunLangJp | RunLangUs));
-}
-
-TEST(SetLangStatementTest, TargetWithoutDollarSetsNothing) {
-  StatementTestContext script({"SETLANG,L"});
+  StatementTestContext script({"SETLANG,L"});  // a target without "$" sets nothing
   script.Run(0);
   EXPECT_FALSE(script.Variable("L"));
   EXPECT_FALSE(script.Variable(""));
 }
 
-class DefineStatementTest : public ::testing::Test {
- protected:
-  // Runs the DEFINE on line 0; returns the line it left.
-  std::size_t RunDefine(const Lines& lines) {
-    script_ = std::make_unique<StatementTestContext>(lines);
-    script_->Run(0);
-    return script_->Run(0);
+TEST(DefineStatementTest, Tables) {
+  struct Case {
+    Lines script;
+    std::size_t lineLeft;
+    Lines records;
+    std::string nothingFound;  // "$_N" afterwards; it starts as "7"
+  };
+  const Case cases[] = {
+      // the first true row and the continuation rows that follow it
+      {{"DEFINE,,%UNIT,%FRU", "REC,1=2,U0,F0", "REC,1=1,U1,F1", "REC,*,U2,F2", "REC, * ,U3,F3", "REC,1=2,U4,F4",
+        "REC,*,U5,F5", "\\DEFINE", "REM,after"},
+       7, {"\"%UNIT\",\"U1\",\"U2\",\"U3\"", "\"%FRU\",\"F1\",\"F2\",\"F3\""}, "0"},
+      {{"DEFINE,,%UNIT", "REC,*,U0", "REC,0,U1", "REC,1=2,U2", "\\DEFINE"}, 4, {}, "1"},
+      // blank lines and other starred rows are passed over
+      {{"DEFINE,,%UNIT", "REC,1,U1", "", ",", "REC,**,U2", "REC,1*,U3", "REC,*,U4", "\\DEFINE"},
+       7, {"\"%UNIT\",\"U1\",\"U4\""}, "0"},
+      // a foreign line breaks the block and leaves "$_N" alone
+      {{"DEFINE,,%UNIT", "REC,1,U1", "SET,%X,1", "\\DEFINE"}, 2, {"\"%UNIT\",\"U1\""}, "7"},
+      // without its end the block consumes the rest; the end keyword need only begin the field
+      {{"DEFINE,,%UNIT", "REC,1,U1", "REC,1,U2"}, kBlockLineLimit + 1, {"\"%UNIT\",\"U1\""}, "0"},
+      {{"DEFINE,,%UNIT", "REC,1,U1", "REC,1,U2", "REM", "\\DEFINEx"}, 4, {"\"%UNIT\",\"U1\""}, "0"},
+      // surplus values go to a record with an empty name; an empty value is
+      // still a value; quotes of a header name stay part of it
+      {{"DEFINE,x,%A,\"%B\"", "REC,1,a,,c", "\\DEFINE"}, 2,
+       {"\"%A\",\"a\"", "\"\\\"%B\\\"\",\"\"", "\"\",\"c\""}, "0"},
+  };
+  for (const Case& c : cases) {
+    StatementTestContext script(c.script);
+    SetVariable("_N", "7", script.context);
+    EXPECT_EQ(c.lineLeft, script.Run(0)) << c.script[1];
+    EXPECT_EQ(c.records, script.Records()) << c.script[1];
+    EXPECT_EQ(c.nothingFound, script.Variable("_N")) << c.script[1];
   }
-  std::unique_ptr<StatementTestContext> script_;
-};
-
-TEST_F(DefineStatementTest, FirstTrueRowAndItsContinuationRows) {
-  const Lines lines = {"DEFINE,,%UNIT,%FRU", "REC,1=2,U0,F0", "REC,1=1,U1,F1",
-                       "REC,*,U2,F2",        "REC, * ,U3,F3", "REC,1=2,U4,F4",
-                       "REC,*,U5,F5",        "\\DEFINE",      "REM,after"};
-  StatementTestContext script(lines);
-  EXPECT_EQ(7u, script.Run(0));
-  EXPECT_EQ((Lines{"\"%UNIT\",\"U1\",\"U2\",\"U3\"", "\"%FRU\",\"F1\",\"F2\",\"F3\""}),
-            script.Records());
-  EXPECT_EQ("0", script.Variable("_N"));
 }
 
-TEST_F(DefineStatementTest, NoTrueRowGivesNothingAndSetsNothingFound) {
-  StatementTestContext script({"DEFINE,,%UNIT", "REC,*,U0", "REC,0,U1", "REC,1=2,U2", "\\DEFINE"});
-  EXPECT_EQ(4u, script.Run(0));
-  EXPECT_TRUE(script.Records().empty());
-  EXPECT_EQ("1", script.Variable("_N"));
-}
-
-TEST_F(DefineStatementTest, BlankLinesAndOtherStarredRowsArePassedOver) {
-  StatementTestContext script(
-      {"DEFINE,,%UNIT", "REC,1,U1", "", ",", "REC,**,U2", "REC,1*,U3", "REC,*,U4", "\\DEFINE"});
-  EXPECT_EQ(7u, script.Run(0));
-  EXPECT_EQ((Lines{"\"%UNIT\",\"U1\",\"U4\""}), script.Records());
-}
-
-TEST_F(DefineStatementTest, ForeignLineBreaksTheBlockAndLeavesNothingFoundAlone) {
-  StatementTestContext script({"SET,$_N,7", "DEFINE,,%UNIT", "REC,1,U1", "SET,%X,1", "\\DEFINE"});
-  script.Run(0);
-  EXPECT_EQ(3u, script.Run(1));
-  EXPECT_EQ((Lines{"\"%UNIT\",\"U1\""}), script.Records());
-  EXPECT_EQ("7", script.Variable("_N"));
-}
-
-TEST_F(DefineStatementTest, MissingEndConsumesTheRestOfTheScript) {
-  StatementTestContext script({"DEFINE,,%UNIT", "REC,1,U1", "REC,1,U2"});
-  EXPECT_EQ(kBlockLineLimit + 1, script.Run(0));
-  EXPECT_EQ((Lines{"\"%UNIT\",\"U1\""}), script.Records());
-  EXPECT_EQ("0", script.Variable("_N"));
-}
-
-TEST_F(DefineStatementTest, EndKeywordNeedOnlyBeginTheField) {
-  StatementTestContext script({"DEFINE,,%UNIT", "REC,1,U1", "REC,1,U2", "REM", "\\DEFINEx"});
-  EXPECT_EQ(4u, script.Run(0));
-}
-
-TEST_F(DefineStatementTest, ColumnsFollowTheHeaderNamesAsTheyStand) {
-  // Surplus values go to a record with an empty name; an empty value is
-  // still a value; quotes of a header name stay part of it.
-  StatementTestContext script({"DEFINE,x,%A,\"%B\"", "REC,1,a,,c", "\\DEFINE"});
-  script.Run(0);
-  EXPECT_EQ((Lines{"\"%A\",\"a\"", "\"\\\"%B\\\"\",\"\"", "\"\",\"c\""}), script.Records());
-}
-
-TEST_F(DefineStatementTest, ConditionsReadCapturedVariables) {
-  StatementTestContext script({"SET,$G,4", "SET,$H,7", "DEFINE,,%RC-NAME", "REC,$GH=46,wrong",
-                               "REC,$GH=47,right", "\\DEFINE"});
-  script.Run(0);
-  script.Run(1);
-  script.Run(2);
-  EXPECT_EQ((Lines{"\"%RC-NAME\",\"right\""}), script.Records());
-}
-
-TEST_F(DefineStatementTest, LongTextsAreCutToTheirBuffers) {
+TEST(DefineStatementTest, LongTextsAreCutToTheirBuffers) {
   StatementTestContext script(
       {"DEFINE,,%" + std::string(120, 'N'), "REC,1," + std::string(120, 'v'), "\\DEFINE"});
   script.Run(0);
