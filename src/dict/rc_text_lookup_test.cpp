@@ -22,7 +22,7 @@ class RcTextLookupTest : public ::testing::Test {
 TEST_F(RcTextLookupTest, TracedLookupPrintsTheTextAndTheFirstRow) {
   ScriptOutput output;
   testing::internal::CaptureStdout();
-  EXPECT_EQ(1, LookupRcTraced("47 01 a0b2 c3d4e5f6", output));
+  EXPECT_EQ(1, LookupRcTraced("47 01 a0+b2\tc3d4e5f6\n", output));
   EXPECT_EQ("puszRc = [4701A0B2C3D4E5F6]\npuszRc = [16]\npuszRc = [CPU0]\npuszRc = [BOARD]\n",
             testing::internal::GetCapturedStdout());
   testing::internal::CaptureStdout();

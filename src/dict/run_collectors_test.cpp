@@ -55,13 +55,6 @@ TEST_F(RunCollectorsTest, AFailedReadOfARowEndsTheRowsAfterIt) {
                                  output.rows[0].actionCode + "/" + output.rows[0].weight);
 }
 
-TEST_F(RunCollectorsTest, NeitherNameNorUnitMeansNoEntry) {
-  Define("%MSG", "text");
-  ScriptOutput output;
-  EXPECT_EQ(kRcHasNoEntry, CollectFruRows(output, context_));
-  EXPECT_EQ("", output.rcName);
-}
-
 TEST_F(RunCollectorsTest, RowsStopAtTheOutputsRoom) {
   Define("%RC-NAME", "n");
   for (std::size_t i = 0; i < kScriptOutputRows + 5; ++i) {
