@@ -14,6 +14,10 @@ namespace {
 
 constexpr const char* kQuestion = "Erase RC LOG ? (y/[n]) : ";
 
+std::string NotErased(const std::string& reason) {
+  return kQuestion + ("\n" + reason) + "\nRC LOG not erased.\nPRESS ENTER KEY\n\n";
+}
+
 class RcLogEraseTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -22,11 +26,11 @@ class RcLogEraseTest : public ::testing::Test {
     fixture::RcLogValues log = fixture::NumberedRcLog(2100);
     log.headerLead = {0x5A, 0xA5};
     log.headerTail.fill(0x3C);
-    image_ = fixture::RcLogBytes(log);
+    const std::vector<std::uint8_t> bytes = fixture::RcLogBytes(log);
+    image_.assign(bytes.begin(), bytes.end());
   }
   std::filesystem::path LogPath() const { return tree_.VrkLogDir() / "rc.log"; }
   void WriteLog(const std::string& bytes) { tree_.WriteFile(LogPath(), bytes); }
-  std::string Image() const { return std::string(image_.begin(), image_.end()); }
   std::string LogFile() const { return fixture::ReadWholeFile(LogPath()); }
 
   int Erase(const std::string& input) {
@@ -38,60 +42,49 @@ class RcLogEraseTest : public ::testing::Test {
   }
 
   fixture::FixtureTree tree_;
-  std::vector<std::uint8_t> image_;
+  std::string image_;
   std::string shown_;
 };
 
-TEST_F(RcLogEraseTest, ResetsOnlyTheCountAndTheNextSlot) {
-  WriteLog(Image());
-  EXPECT_EQ(1, Erase("y\n\n"));
-  EXPECT_EQ(std::string(kQuestion) + "\nRC LOG erased.\nPRESS ENTER KEY\n\n", shown_);
-  std::string expected = Image();
-  ASSERT_EQ(std::string("\x34\x08\x34\x00", 4), expected.substr(2, 4));
-  expected.replace(2, 4, std::string(4, '\0'));
-  EXPECT_EQ(expected, LogFile());
-}
-
-TEST_F(RcLogEraseTest, KeepsATailBeyondTheLog) {
-  const std::string tail = "tail bytes the viewer never reads";
-  WriteLog(Image() + tail);
-  EXPECT_EQ(1, Erase("Y\n\n"));
-  std::string expected = Image() + tail;
-  expected.replace(2, 4, std::string(4, '\0'));
-  EXPECT_EQ(expected, LogFile());
+TEST_F(RcLogEraseTest, ResetsOnlyTheCountAndTheNextSlotAndKeepsATail) {
+  ASSERT_EQ(std::string("\x34\x08\x34\x00", 4), image_.substr(2, 4));
+  for (const char* tail : {"", "tail bytes the viewer never reads"}) {
+    WriteLog(image_ + tail);
+    EXPECT_EQ(1, Erase("Y\n\n"));
+    EXPECT_EQ(std::string(kQuestion) + "\nRC LOG erased.\nPRESS ENTER KEY\n\n", shown_);
+    std::string expected = image_ + tail;
+    expected.replace(2, 4, std::string(4, '\0'));
+    EXPECT_EQ(expected, LogFile()) << tail;
+  }
 }
 
 TEST_F(RcLogEraseTest, AnythingButYesLeavesTheLogAlone) {
-  WriteLog(Image());
+  WriteLog(image_);
   for (const char* input : {"n\n", "N\n", "yes\n", "\n", ""}) {
     EXPECT_EQ(1, Erase(input)) << input;
-    EXPECT_EQ(Image(), LogFile()) << input;
+    EXPECT_EQ(image_, LogFile()) << input;
     const std::string echo = *input == '\0' ? "" : "\n";
     EXPECT_EQ(kQuestion + echo, shown_) << input;
   }
 }
 
-TEST_F(RcLogEraseTest, MissingLogIsNotCreated) {
+TEST_F(RcLogEraseTest, MissingCutOrReadOnlyLogIsLeftAsItIs) {
   EXPECT_EQ(-1, Erase("y\n\n"));
-  EXPECT_EQ(std::string(kQuestion) + "\nRC LOG open failed.\nRC LOG not erased.\nPRESS ENTER KEY\n\n", shown_);
+  EXPECT_EQ(NotErased("RC LOG open failed."), shown_);
   EXPECT_FALSE(std::filesystem::exists(LogPath()));
-}
 
-TEST_F(RcLogEraseTest, ShortLogIsLeftAsItIs) {
-  const std::string cut = Image().substr(0, image_.size() - 1);
+  const std::string cut = image_.substr(0, image_.size() - 1);
   WriteLog(cut);
   EXPECT_EQ(-1, Erase("y\n\n"));
-  EXPECT_EQ(std::string(kQuestion) + "\nRC LOG read failed.\nRC LOG not erased.\nPRESS ENTER KEY\n\n", shown_);
+  EXPECT_EQ(NotErased("RC LOG read failed."), shown_);
   EXPECT_EQ(cut, LogFile());
-}
 
-TEST_F(RcLogEraseTest, ReadOnlyLogIsNotErased) {
-  if (geteuid() == 0) GTEST_SKIP() << "file modes don't bind the superuser";
-  WriteLog(Image());
+  if (geteuid() == 0) return;  // file modes don't bind the superuser
+  WriteLog(image_);
   std::filesystem::permissions(LogPath(), std::filesystem::perms::owner_read);
   EXPECT_EQ(-1, Erase("y\n\n"));
-  EXPECT_EQ(std::string(kQuestion) + "\nRC LOG open failed.\nRC LOG not erased.\nPRESS ENTER KEY\n\n", shown_);
-  EXPECT_EQ(Image(), LogFile());
+  EXPECT_EQ(NotErased("RC LOG open failed."), shown_);
+  EXPECT_EQ(image_, LogFile());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // What the RC screen tests share: a stand-in dictionary keyed by the number
-// in the Failure code of the fixture's numbered RCs, the list headings and the Display RC menu.
+// in the Failure code of the fixture's numbered RCs, and the list headings.
 #pragma once
 
 #include <cstddef>
@@ -44,15 +44,5 @@ inline constexpr const char* kUserHeadingText =
 inline constexpr const char* kCeHeadingText =
     "date/time          Lv RE UID  EC Failure  Additional RC Name\n"
     "------------------ -- -- ---- -- -------- ---------- --------------------\n";
-
-inline constexpr const char* kDisplayRcTitleText = "\n<<Display RCs- Display Reference Code log and detail RCs>>\n\n";
-inline constexpr const char* kDisplayRcMenuText =
-    "-------- Display RC Menu --------\n"
-    " 0 . RC List Display. (history)\n"
-    " 1 . RC DICT Refer.\n"
-    " 2 . RC LOG Erase.\n"
-    " q . quit\n"
-    "\n"
-    "(0-2, [q]) : ";
 
 }  // namespace rcv

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "fixture/screen_harness.h"
+#include "rclog/rc_test_support.h"
 
 namespace rcv {
 namespace {
@@ -38,11 +39,6 @@ std::string DetailHead(const std::string& rc) {
   return std::string("\nRC      : ") + rc + "\nRC NAME : FAN_FAIL\n--- COMMENT ---\nFan stopped.\nReplace the fan.\n";
 }
 
-std::string FirstBox(int rows) {
-  return "FRU(1/" + std::to_string(rows) + ") +---------+-----------------+--------+----------+\n" + kColumns +
-         kSeparator + "         | FAN0    | FANUNIT_ABCDEFG |  -     |   -      |\n" + kSeparator;
-}
-
 std::string TitleLine(int row, int rows) {
   return "FRU(" + std::to_string(row) + "/" + std::to_string(rows) +
          ") +---------+-----------------+--------+----------+\n";
@@ -53,69 +49,55 @@ std::string BoxBody(int row) {
          "    | POWER           |  A     |   50     |\n" + kSeparator;
 }
 
-struct ScreenRun {
-  int result;
-  std::string shown;
-};
-
-ScreenRun Refer(const std::string& input) {
+// What the screen shows; it always returns 1.
+std::string Refer(const std::string& input) {
   fixture::ScreenHarness harness(input, ViewMode::kCe);
   Screen screen = harness.screen();
-  const int result = ReferRcDictionary(screen, FruLookup);
-  return {result, harness.shown()};
-}
-
-TEST(ReferRcDictionaryTest, ShowsOneFruBox) {
-  const ScreenRun run = Refer("01 0203 04 05060701 090A0B0C\n\n");
-  EXPECT_EQ(1, run.result);
-  EXPECT_EQ(
-      std::string(kPrompt) + "\n" + DetailHead("01 0203 04 05060701 090A0B0C") + "\n" + FirstBox(1) + kEnd + kEnterWait,
-      run.shown);
+  EXPECT_EQ(1, ReferRcDictionary(screen, FruLookup)) << input;
+  return harness.shown();
 }
 
 TEST(ReferRcDictionaryTest, NoFruRowsShowNoTable) {
-  const ScreenRun run = Refer("010203040506070009 0a0b0c\n\n");
-  EXPECT_EQ(std::string(kPrompt) + "\n" + DetailHead("01 0203 04 05060700 090A0B0C") + kEnd + kEnterWait, run.shown);
+  EXPECT_EQ(std::string(kPrompt) + "\n" + DetailHead("01 0203 04 05060700 090A0B0C") + kEnd + kEnterWait,
+            Refer("010203040506070009 0a0b0c\n\n"));
 }
 
+// The comment lines are not counted; the first box shows empty and blank
+// cells as "-" and cuts the FRU mnemonic at 15 characters.
 TEST(ReferRcDictionaryTest, FourBoxesPauseAfterTheTitleOfTheFourth) {
-  const ScreenRun run = Refer("01 0203 04 05060704 090A0B0C\n\n\n");
-  EXPECT_EQ(std::string(kPrompt) + "\n" + DetailHead("01 0203 04 05060704 090A0B0C") + "\n" + FirstBox(4) +
+  EXPECT_EQ(std::string(kPrompt) + "\n" + DetailHead("01 0203 04 05060704 090A0B0C") + "\n" + TitleLine(1, 4) +
+                kColumns + kSeparator + "         | FAN0    | FANUNIT_ABCDEFG |  -     |   -      |\n" + kSeparator +
                 TitleLine(2, 4) + BoxBody(2) + TitleLine(3, 4) + BoxBody(3) + TitleLine(4, 4) +
                 "\n!!!!!!!!!! Watch Next Page !!!!!!!!!!\nPRESS ENTER KEY\n\n" + BoxBody(4) + kEnd + kEnterWait,
-            run.shown);
+            Refer("01 0203 04 05060704 090A0B0C\n\n\n"));
 }
 
 TEST(ReferRcDictionaryTest, NeverShowsMoreRowsThanTheRecordHolds) {
-  const ScreenRun run = Refer("01 0203 04 05060709 090A0B0C\n\n\n\n");
-  EXPECT_NE(std::string::npos, run.shown.find(TitleLine(6, 6)));
-  EXPECT_EQ(std::string::npos, run.shown.find("FRU(7/"));
-  EXPECT_EQ(std::string::npos, run.shown.find("/9)"));
+  const std::string shown = Refer("01 0203 04 05060709 090A0B0C\n\n\n\n");
+  EXPECT_NE(std::string::npos, shown.find(TitleLine(6, 6)));
+  EXPECT_EQ(std::string::npos, shown.find("FRU(7/"));
+  EXPECT_EQ(std::string::npos, shown.find("/9)"));
+  // 34 counted lines: the pager starts counting again after its pause.
+  EXPECT_EQ(1u, CountOf(shown, "Watch Next Page"));
 }
 
-TEST(ReferRcDictionaryTest, LookupFailuresNameTheRc) {
-  EXPECT_EQ(std::string(kPrompt) + "\nRC Not Hit. ( EE 0203 04 05060701 090A0B0C )\n" + kEnterWait,
-            Refer("EE 0203 04 05060701 090A0B0C\n\n").shown);
+// Twelve pairs apart are 35 characters, of which the answer keeps 33; the
+// length is checked before the characters.
+TEST(ReferRcDictionaryTest, WrongInputAsksAgainAndLookupFailuresNameTheRc) {
+  EXPECT_EQ(
+      std::string(kPrompt) + "\nRC length is invalid.\n" + kPrompt + "\nRC length is invalid.\n" + kPrompt +
+          "\nInvalid character is contained.\n" + kPrompt + "\nRC Not Hit. ( EE 0203 04 05060708 090A0B0C )\n" +
+          kEnterWait,
+      Refer("01 02 03 04 05 06 07 08 09 0A 0B 0C\n01G2\n0102030405060708090A0B0G\n EE0203040506070809 0A0B0C\n\n"));
   EXPECT_EQ(std::string(kPrompt) + "\nRC Search error. ( EF 0203 04 05060701 090A0B0C )\n" + kEnterWait,
-            Refer("EF 0203 04 05060701 090A0B0C\n\n").shown);
-}
-
-TEST(ReferRcDictionaryTest, WrongInputAsksAgain) {
-  const ScreenRun run = Refer("0102\n0102030405060708090A0B0G\nEE0203040506070809 0A0B0C\n\n");
-  EXPECT_EQ(std::string(kPrompt) + "\nRC length is invalid.\n" + kPrompt + "\nInvalid character is contained.\n" +
-                kPrompt + "\nRC Not Hit. ( EE 0203 04 05060708 090A0B0C )\n" + kEnterWait,
-            run.shown);
+            Refer("EF 0203 04 05060701 090A0B0C\n\n"));
 }
 
 TEST(ReferRcDictionaryTest, QuitEmptyAnswerAndEndOfInputReturn) {
-  for (const char* input : {"q\n", "Quit\n", "\n"}) {
-    const ScreenRun run = Refer(input);
-    EXPECT_EQ(1, run.result);
-    EXPECT_EQ(std::string(kPrompt) + "\n\n", run.shown) << input;
+  for (const char* input : {"q\n", "Quit\n", "\n", "01 02"}) {
+    const std::string echo = std::string(input) == "01 02" ? "" : "\n";
+    EXPECT_EQ(kPrompt + echo + "\n", Refer(input)) << input;
   }
-  const ScreenRun ended = Refer("01 02");
-  EXPECT_EQ(1, ended.result);
-  EXPECT_EQ(std::string(kPrompt) + "\n", ended.shown);
 }
 
 }  // namespace

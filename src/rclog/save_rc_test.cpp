@@ -30,15 +30,14 @@ class SaveRcTest : public ::testing::Test {
   }
   void WriteLog(const fixture::RcLogValues& log) { fixture::WriteRcLog(tree_, log); }
 
-  // An interactive Save RC, or with `limit` the single "sr" run.
+  // An interactive Save RC, or with `limit` the single "sr" run. The
+  // interactive one carries a record limit of 10 too, which it must ignore.
   int Save(const std::string& input, ViewMode mode, const std::string& file, std::optional<std::int32_t> limit = {}) {
     fixture::ScreenHarness harness(input, mode);
     harness.options.outputFile = file;
-    if (limit) {
-      harness.options.singleCommand = true;
-      harness.options.saveRcRun = true;
-      harness.options.recordLimit = *limit;
-    }
+    harness.options.recordLimit = limit.value_or(10);
+    harness.options.singleCommand = limit.has_value();
+    harness.options.saveRcRun = limit.has_value();
     Screen screen = harness.screen();
     const int result = SaveRc(screen, FakeRcLookup);
     shown_ = harness.shown();
@@ -81,33 +80,21 @@ TEST_F(SaveRcTest, SingleRunInUserModeWritesTheNewestLinesSilently) {
             Saved());
 }
 
-TEST_F(SaveRcTest, RecordLimitOfTheSingleRun) {
-  WriteLog(fixture::NumberedRcLog(100));
-  const std::pair<std::int32_t, std::size_t> cases[] = {{10, 10}, {0, 100}, {-5, 1}, {1000, 100}};
-  for (const auto& [limit, lines] : cases) {
-    Save("", ViewMode::kUser, output_, limit);
-    EXPECT_EQ(lines, CountOf(Saved(), " 0A0B0C0D\n")) << limit;
-    EXPECT_EQ(0u, Saved().find(std::string(kIdentity) + kUserHeadingText + "01/09/09 01:48:19 ")) << limit;
-  }
-}
-
-TEST_F(SaveRcTest, InteractiveSaveIgnoresTheRecordLimit) {
-  WriteLog(fixture::NumberedRcLog(30));
-  fixture::ScreenHarness harness("y\n\n", ViewMode::kUser);
-  harness.options.outputFile = output_;
-  harness.options.recordLimit = 10;
-  Screen screen = harness.screen();
-  SaveRc(screen, FakeRcLookup);
-  EXPECT_EQ(30u, CountOf(Saved(), " 0A0B0C0D\n"));
-}
-
-TEST_F(SaveRcTest, FullRingOfAWrappedLog) {
+// A wrapped log of 3000 records holds its newest 2048.
+TEST_F(SaveRcTest, RecordLimitOfTheSingleRunOnly) {
   WriteLog(fixture::NumberedRcLog(3000));
-  Save("", ViewMode::kUser, output_, 0);
-  const std::string saved = Saved();
-  EXPECT_EQ(2048u, CountOf(saved, " 0A0B0C0D\n"));
-  EXPECT_NE(std::string::npos, saved.find(" 00000BB7 0A0B0C0D\n"));
-  EXPECT_NE(std::string::npos, saved.find(" 000003B8 0A0B0C0D\n--- End of data. ---\n"));
+  const std::pair<std::optional<std::int32_t>, std::uint32_t> cases[] = {
+      {10, 10}, {0, 2048}, {-5, 1}, {5000, 2048}, {std::nullopt, 2048}};
+  for (const auto& [limit, lines] : cases) {
+    Save(limit ? "" : "y\n\n", ViewMode::kUser, output_, limit);
+    const std::string saved = Saved();
+    EXPECT_EQ(lines, CountOf(saved, " 0A0B0C0D\n")) << lines;
+    EXPECT_EQ(0u, saved.find(std::string(kIdentity) + kUserHeadingText + "01/09/09 02:36:39     01 0203 04 00000BB7"));
+    char last[40];
+    std::snprintf(last, sizeof last, " %08X 0A0B0C0D\n", 3000 - lines);
+    const std::string tail = last + std::string(kEndLine);
+    EXPECT_EQ(tail, saved.substr(saved.size() - tail.size())) << lines;
+  }
 }
 
 TEST_F(SaveRcTest, NotConfirmedWritesNothing) {
@@ -118,22 +105,17 @@ TEST_F(SaveRcTest, NotConfirmedWritesNothing) {
   }
 }
 
-TEST_F(SaveRcTest, MissingAndEmptyLogsSaveNoCases) {
-  EXPECT_EQ(1, Save("y\n\n", ViewMode::kCe, output_));
-  EXPECT_EQ(std::string(kIdentity) + "RC is 0 cases.\n", Saved());
-  fixture::RcLogValues negative = fixture::NumberedRcLog(3);
-  negative.recordCount = 0x8000;
-  WriteLog(negative);
-  EXPECT_EQ(1, Save("", ViewMode::kCe, output_, 0));
-  EXPECT_EQ(std::string(kIdentity) + "RC is 0 cases.\n", Saved());
-}
-
-TEST_F(SaveRcTest, DefaultFileIsInTheLogFolderAndIsReplaced) {
+TEST_F(SaveRcTest, MissingAndEmptyLogsSaveNoCasesAndTheDefaultFileIsReplaced) {
   const std::filesystem::path defaultFile = tree_.VrkLogDir() / "rclog.txt";
   tree_.WriteFile(defaultFile, std::string(5000, 'x'));
   EXPECT_EQ(1, Save("y\n\n", ViewMode::kUser, ""));
   EXPECT_EQ(std::string(kAsked) + "\nRC LOG saved.(file : " + defaultFile.string() + ")\nPRESS ENTER KEY\n", shown_);
   EXPECT_EQ(std::string(kIdentity) + "RC is 0 cases.\n", fixture::ReadWholeFile(defaultFile));
+  fixture::RcLogValues negative = fixture::NumberedRcLog(3);
+  negative.recordCount = 0x8000;
+  WriteLog(negative);
+  EXPECT_EQ(1, Save("", ViewMode::kCe, output_, 0));
+  EXPECT_EQ(std::string(kIdentity) + "RC is 0 cases.\n", Saved());
 }
 
 TEST_F(SaveRcTest, ShortLogIsReportedAndNothingIsWritten) {
@@ -147,20 +129,18 @@ TEST_F(SaveRcTest, ShortLogIsReportedAndNothingIsWritten) {
   EXPECT_FALSE(std::filesystem::exists(output_));
 }
 
-TEST_F(SaveRcTest, FileThatCannotBeCreated) {
-  const std::string unreachable = (tree_.root() / "no-such-folder" / "rc.txt").string();
-  EXPECT_EQ(1, Save("y\n\n", ViewMode::kCe, unreachable));
-  EXPECT_EQ(std::string(kAsked) + "\nRC LOG save file open failed.\nPRESS ENTER KEY\n", shown_);
-  EXPECT_EQ(1, Save("", ViewMode::kCe, unreachable, 0));
-  EXPECT_EQ("RC LOG save file open failed.\n", shown_);
-}
-
-TEST_F(SaveRcTest, WriteErrorIsNotReportedAsSaved) {
+// A write error is not reported as saved.
+TEST_F(SaveRcTest, FileThatCannotBeCreatedOrWritten) {
   WriteLog(fixture::NumberedRcLog(200));
-  EXPECT_EQ(1, Save("y\n\n", ViewMode::kCe, "/dev/full"));
-  EXPECT_EQ(std::string(kAsked) + "\nRC LOG save file write failed.\nPRESS ENTER KEY\n", shown_);
-  EXPECT_EQ(1, Save("", ViewMode::kUser, "/dev/full", 0));
-  EXPECT_EQ("RC LOG save file write failed.\n", shown_);
+  const std::pair<std::string, std::string> cases[] = {
+      {(tree_.root() / "no-such-folder" / "rc.txt").string(), "RC LOG save file open failed.\n"},
+      {"/dev/full", "RC LOG save file write failed.\n"}};
+  for (const auto& [file, message] : cases) {
+    EXPECT_EQ(1, Save("y\n\n", ViewMode::kCe, file));
+    EXPECT_EQ(kAsked + ("\n" + message) + "PRESS ENTER KEY\n", shown_);
+    EXPECT_EQ(1, Save("", ViewMode::kUser, file, 0));
+    EXPECT_EQ(message, shown_);
+  }
 }
 
 }  // namespace
