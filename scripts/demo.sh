@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target rcviewer make_demo
+cmake --build build -j"$(nproc)" --target rcviewer make_demo >/dev/null
 rm -rf demo-root
 build/make_demo demo-root
 export RCVIEWER_ROOT="$PWD/demo-root"
