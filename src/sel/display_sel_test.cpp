@@ -41,6 +41,13 @@ class DisplaySelTest : public ::testing::Test {
     return values;
   }
 
+  // The single command "ds" with "-f" naming `file` in the tree.
+  void SetUpExport(fixture::ScreenHarness& harness, std::string_view file) const {
+    harness.options.singleCommand = true;
+    harness.options.selRun = true;
+    harness.options.outputFile = (tree_.root() / file).string();
+  }
+
   fixture::FixtureTree tree_;
 };
 
@@ -114,9 +121,7 @@ TEST_F(DisplaySelTest, TruncatedLogsFailCleanlyAtEveryLength) {
 TEST_F(DisplaySelTest, ExportGoesToTheFileWithItsEndLine) {
   WriteLog(TwoEntries());
   fixture::ScreenHarness harness("");
-  harness.options.singleCommand = true;
-  harness.options.selRun = true;
-  harness.options.outputFile = (tree_.root() / "sel.txt").string();
+  SetUpExport(harness, "sel.txt");
   Screen screen = harness.screen();
   EXPECT_EQ(1, DisplaySel(screen));
   EXPECT_EQ("\n", harness.shown());
@@ -129,9 +134,7 @@ TEST_F(DisplaySelTest, FailedExportKeepsTheEarlierFile) {
   invalid.validity = 0;
   WriteLog(invalid);
   fixture::ScreenHarness harness("");
-  harness.options.singleCommand = true;
-  harness.options.selRun = true;
-  harness.options.outputFile = (tree_.root() / "sel.txt").string();
+  SetUpExport(harness, "sel.txt");
   Screen screen = harness.screen();
   EXPECT_EQ(-1, ShowSelHistory(screen));
   EXPECT_EQ("SEL LOG invalid.\n\n", harness.shown());
@@ -141,9 +144,7 @@ TEST_F(DisplaySelTest, FailedExportKeepsTheEarlierFile) {
 TEST_F(DisplaySelTest, UnopenableExportFileIsReported) {
   WriteLog(TwoEntries());
   fixture::ScreenHarness harness("");
-  harness.options.singleCommand = true;
-  harness.options.selRun = true;
-  harness.options.outputFile = (tree_.root() / "no/such/dir/sel.txt").string();
+  SetUpExport(harness, "no/such/dir/sel.txt");
   Screen screen = harness.screen();
   EXPECT_EQ(-1, ShowSelHistory(screen));
   EXPECT_EQ("SEL LOG save file open failed.\n\n", harness.shown());

@@ -55,7 +55,6 @@ TEST(InputLineTest, DestinationHoldsSizeLessOneCharacters) {
 
 TEST(InputLineTest, CharactersBeyondTheBufferMustBeErasedBeforeTypingShowsAgain) {
   const std::string typed = std::string(2000, 'x');
-  EXPECT_EQ(std::string(1022, 'x'), TypeLine(typed + std::string(977, '\b') + "y\n").result.substr(0, 1022));
   EXPECT_EQ(std::string(1023, 'x'), TypeLine(typed + std::string(977, '\b') + "y\n").result);
   EXPECT_EQ(std::string(1022, 'x') + "y", TypeLine(typed + std::string(978, '\b') + "y\n").result);
 }
