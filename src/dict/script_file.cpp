@@ -1,9 +1,6 @@
 #include "dict/script_file.h"
 
-#include <fstream>
-#include <iterator>
-
-#include "dict/script_path.h"
+#include "shell/regular_file.h"
 
 namespace rcv {
 namespace {
@@ -40,10 +37,8 @@ std::vector<std::string> SplitScriptLines(std::string_view content) {
 
 int LoadScriptLines(const std::string& path, LineStore& lines) {
   lines.Free();
-  if (!CanOpenForReading(path)) return -1;
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return -1;
-  const std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  std::string content;
+  if (!ReadRegularFile(path, content)) return -1;
   for (std::string& line : SplitScriptLines(content)) lines.AppendLine(std::move(line));
   return 0;
 }

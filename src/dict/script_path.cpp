@@ -1,8 +1,8 @@
 #include "dict/script_path.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
+
+#include "shell/regular_file.h"
 
 namespace rcv {
 
@@ -25,11 +25,9 @@ void FoldPath(std::string& path) {
 }
 
 bool CanOpenForReading(const std::string& path) {
-  std::error_code ignored;
   // Anything but a regular file (a folder, a pipe, a device) is no script
   // and could block or never end.
-  if (!std::filesystem::is_regular_file(path, ignored)) return false;
-  return std::ifstream(path, std::ios::binary).is_open();
+  return IsReadableRegularFile(path);
 }
 
 std::string ResolveFoldedPath(std::string_view scriptDir, std::string_view name) {

@@ -1,21 +1,11 @@
 #include "dict/text_line_reader.h"
 
-#include <filesystem>
+#include "shell/regular_file.h"
 
 namespace rcv {
 
-namespace {
-
 // Only regular files are read: a folder has no lines and a pipe could
 // block the run forever.
-std::FILE* OpenRegularFile(const std::string& path) {
-  std::error_code ignored;
-  if (!std::filesystem::is_regular_file(path, ignored)) return nullptr;
-  return std::fopen(path.c_str(), "rb");
-}
-
-}  // namespace
-
 TextLineReader::TextLineReader(const std::string& path, std::size_t bufferSize)
     : file_(OpenRegularFile(path)), pieceMax_(bufferSize > 1 ? bufferSize - 1 : 1) {}
 

@@ -5,8 +5,9 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <memory>
 #include <string>
+
+#include "shell/unique_file.h"
 
 namespace rcv {
 
@@ -27,10 +28,7 @@ class TextLineReader {
   bool ReadLine(std::string& line);
 
  private:
-  struct Closer {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
-  std::unique_ptr<std::FILE, Closer> file_;
+  UniqueFile file_;
   std::size_t pieceMax_;
 };
 

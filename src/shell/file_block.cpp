@@ -3,12 +3,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "shell/unique_fd.h"
+#include "shell/regular_file.h"
 
 namespace rcv {
 
 int ReadFileBlock(const std::string& path, std::span<std::uint8_t> buffer) {
-  UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK));
+  UniqueFd file = OpenRegularFd(path);
   if (!file.valid()) return kFileOpenFailed;
   const ssize_t got = ::read(file.get(), buffer.data(), buffer.size());
   return got == static_cast<ssize_t>(buffer.size()) ? kFileOk : kFileShortRead;

@@ -4,7 +4,7 @@
 
 #include "shell/roots.h"
 #include "shell/setup_file.h"
-#include "shell/unique_file.h"
+#include "shell/regular_file.h"
 
 namespace rcv {
 
@@ -53,7 +53,7 @@ int LoadMachineIdentity(MachineIdentity& identity, std::ostream& out) {
   if (!found || identity.modelFru.empty()) return Fail(out, "Getting CODE failed.");
 
   const std::string rcrevPath = DictionaryFilePath(identity.confDir, "rcrev");
-  UniqueFile rcrev = OpenFile(rcrevPath, "r");
+  UniqueFile rcrev = OpenRegularFile(rcrevPath);
   if (!rcrev) return Fail(out, "Rcrev file open error.");
   char line[kRcRevLineSize];
   if (std::fgets(line, sizeof line, rcrev.get()) == nullptr) return Fail(out, "Rcrev get failed.");

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "shell/unique_file.h"
+#include "shell/regular_file.h"
 
 namespace rcv {
 
@@ -46,7 +46,7 @@ void SetMessage(std::string* message, std::string_view text) {
 
 int GetSetupValue(std::string_view section, std::string_view key, const std::string& path,
                   std::size_t valueSize, std::string& value, std::string* message) {
-  UniqueFile file = OpenFile(path, "r");
+  UniqueFile file = OpenRegularFile(path);
   if (!file) return -1;
 
   const std::string header = CutName("[" + std::string(section) + "]");

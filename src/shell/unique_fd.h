@@ -23,6 +23,8 @@ class UniqueFd {
   UniqueFd& operator=(const UniqueFd&) = delete;
 
   int get() const { return fd_; }
+  // Gives the descriptor up without closing it.
+  int Release() { return std::exchange(fd_, -1); }
   bool valid() const { return fd_ >= 0; }
   // Closes now and tells whether the close went well.
   bool Close() {

@@ -1,5 +1,9 @@
 // The program as an operator meets it: start-up, options, the CE menu.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
 
 #include "fixture/fixture_tree.h"
 #include "run_viewer.h"
@@ -115,6 +119,37 @@ TEST_F(ShellE2eTest, IdentityFailuresEndWithStatus255) {
   run = Run({kCeAccessCode});
   EXPECT_EQ("Getting RC table path failed.\n", run.screen);
   EXPECT_EQ(255, run.exitStatus);
+}
+
+// A FIFO or a device in place of a start-up file counts as a file that
+// can't be opened: the run ends at once with that file's message.
+TEST_F(ShellE2eTest, SpecialFilesAtStartUpCountAsUnopenable) {
+  namespace fs = std::filesystem;
+  const fs::path setup = tree_.MainteData() / "vrk_setup.conf";
+  const fs::path rcrev = tree_.DictionaryDir() / "rcrev";
+  struct Case {
+    fs::path replaced;
+    bool fifo;  // else a link to /dev/zero
+    std::string_view message;
+  };
+  for (const Case& c : {Case{setup, true, "Getting RC table path failed.\n"},
+                        Case{setup, false, "Getting RC table path failed.\n"},
+                        Case{rcrev, true, "Rcrev file open error.\n"},
+                        Case{rcrev, false, "Rcrev file open error.\n"}}) {
+    tree_.WriteSetup();
+    fs::remove(c.replaced);
+    if (c.fifo) {
+      ASSERT_EQ(0, mkfifo(c.replaced.c_str(), 0600));
+    } else {
+      fs::create_symlink("/dev/zero", c.replaced);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const ViewerRun run = Run({kCeAccessCode}, "q\n");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << c.replaced;
+    EXPECT_EQ(c.message, run.screen) << c.replaced;
+    EXPECT_EQ(255, run.exitStatus) << c.replaced;
+    fs::remove(c.replaced);
+  }
 }
 
 }  // namespace
