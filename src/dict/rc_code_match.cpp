@@ -19,10 +19,13 @@ bool IsTwoLetterCapture(char c) { return c >= 'a' && c <= 'z'; }
 int MatchRcCode(std::string_view rcText, std::string_view pattern, SearchContext& context) {
   std::size_t r = 0;
   std::size_t p = 0;
-  for (;;) {
+  while (r < rcText.size() && p < pattern.size()) {
+    // Blanks are skipped after the test for the end, so a pattern that ends
+    // in blanks compares the RC's next character with its end: a mismatch.
     SkipBlanks(rcText, r);
     SkipBlanks(pattern, p);
-    if (r == rcText.size() || p == pattern.size()) return 0;
+    if (r == rcText.size() && p == pattern.size()) return 0;
+    if (r == rcText.size() || p == pattern.size()) return -1;
     const char want = pattern[p];
     const std::string got(1, rcText[r]);
     if (want == rcText[r]) {
@@ -40,6 +43,7 @@ int MatchRcCode(std::string_view rcText, std::string_view pattern, SearchContext
     ++r;
     ++p;
   }
+  return 0;
 }
 
 }  // namespace rcv

@@ -21,6 +21,8 @@ TEST(RcCodeMatchTest, PrefixesBlanksAndCaptures) {
       // lower-case hexadecimal letters name variables instead
       {"4C1", "4a01", 0, "a0=C"}, {"4C2", "4a01", -1, ""},
       {"47", "4z", 0, "z=7"},  // a lower-case letter at the very end names a one-character variable
+      // blanks at the pattern's end are skipped, then the RC's next character meets the end: a mismatch
+      {"1FC70A0B12345678", "1F ", -1, ""}, {"1FC70A0B12345678", " ", -1, ""}, {"1F", "1F ", 0, ""},
   };
   for (const auto& [rc, pattern, result, captured] : cases) {
     SearchContext context;
