@@ -31,15 +31,18 @@ std::string LevelColumn(const RcEntry& entry, ViewMode mode) {
 
 std::string_view RcLineHeading(ViewMode mode) { return mode == ViewMode::kCe ? kCeHeading : kUserHeading; }
 
-std::string FormatRcLine(const RcEntry& entry, ViewMode mode, std::string_view name) {
+std::string FormatRcColumns(const RcEntry& entry, ViewMode mode) {
   // The stamp column is 18 characters, then one blank.
   std::string line = FormatStampColumn(entry.timestamp) + " ";
   line += LevelColumn(entry, mode);
   line += FormatReferenceCode(entry.rc);
-  if (mode == ViewMode::kCe) {
-    line += "   ";
-    line += name;
-  }
+  if (mode == ViewMode::kCe) line += "   ";
+  return line;
+}
+
+std::string FormatRcLine(const RcEntry& entry, ViewMode mode, std::string_view name) {
+  std::string line = FormatRcColumns(entry, mode);
+  if (mode == ViewMode::kCe) line += name;
   return line;
 }
 

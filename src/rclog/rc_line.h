@@ -25,6 +25,10 @@ using RcLookup = int (*)(std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& i
 // The two heading lines, each with its line end.
 std::string_view RcLineHeading(ViewMode mode);
 
+// The line up to where the name stands: stamp, level and the RC's fields,
+// and in CE mode the three blanks before the name.
+std::string FormatRcColumns(const RcEntry& entry, ViewMode mode);
+
 // The line without its line end; `name` is shown in CE mode only.
 std::string FormatRcLine(const RcEntry& entry, ViewMode mode, std::string_view name);
 

@@ -1,5 +1,6 @@
 #include "rclog/rc_list.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -36,8 +37,11 @@ int PrintRcPage(std::ostream& out, std::span<const RcEntry> entries, std::size_t
   out << RcLineHeading(mode);
   for (std::size_t printed = 0; printed < kRcPageSize && cursor < entries.size(); ++printed) {
     const RcEntry& entry = entries[cursor];
-    const std::string name = mode == ViewMode::kCe ? ListedRcName(entry.rc, lookup) : std::string();
-    out << FormatRcLine(entry, mode, name) << '\n';
+    // The columns stand on the terminal before the lookup runs, so whatever
+    // the dictionary prints on the way appears between them and the name.
+    out << FormatRcColumns(entry, mode);
+    if (mode == ViewMode::kCe) out << std::flush << ListedRcName(entry.rc, lookup);
+    out << '\n';
     ++cursor;
   }
   if (cursor < entries.size()) return kRcPageMoreFollows;

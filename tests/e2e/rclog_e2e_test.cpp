@@ -82,6 +82,22 @@ TEST_F(RcLogE2eTest, SaveToAFullDiskIsReportedAsFailed) {
   EXPECT_EQ(1, run.exitStatus);
 }
 
+// What the dictionary prints while it names an RC stands after the RC's
+// columns and before its name.
+TEST_F(RcLogE2eTest, DictionaryOutputStandsBetweenTheColumnsAndTheName) {
+  tree_.WriteFile(tree_.DictionaryDir() / "rcdicttbl.csv", "RC-CODE,4A01\nSET,BAD,x\nSET,%RC-NAME,NAME-4A01\n");
+  fixture::RcLogValues log;
+  fixture::AppendRcRecord(log, {.timestamp = 1000000000,
+                                .level = "U1",
+                                .rc = {0x4A, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B}});
+  fixture::WriteRcLog(tree_, log);
+  const ViewerRun run = Run({kCeAccessCode}, "dr\n0\nq\nq\nq\n");
+  EXPECT_NE(std::string::npos,
+            run.screen.find("01/09/09 01:46:40  U1 4A 0102 03 04050607 08090A0B   "
+                            "Ra_search cmdSet() Unexpected string [BAD]\nNAME-4A01\n"))
+      << run.screen;
+}
+
 TEST_F(RcLogE2eTest, EraseFromTheMenuResetsTheHeaderOnly) {
   const std::filesystem::path log = tree_.VrkLogDir() / "rc.log";
   std::string expected = fixture::ReadWholeFile(log);
