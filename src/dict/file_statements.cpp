@@ -18,6 +18,7 @@
 #include "dict/statement_fields.h"
 #include "dict/table_file.h"
 #include "dict/text_line_reader.h"
+#include "shell/roots.h"
 
 namespace rcv {
 
@@ -37,9 +38,10 @@ std::string Expanded(std::string text, SearchContext& context, std::size_t limit
 // The folded path of `name` in the script's directory, within `limit`
 // characters as a whole.
 std::string FoldedFilePath(std::string_view scriptDir, std::string_view name, std::size_t limit) {
-  const std::size_t room = limit - std::min(scriptDir.size(), limit);
+  const std::size_t dirLength = scriptDir.size() - RootPrefixLength(scriptDir);
+  const std::size_t room = limit - std::min(dirLength, limit);
   std::string path = ResolveFoldedPath(scriptDir, name.substr(0, room));
-  CutToLimit(path, limit);
+  CutPathToLimit(path, limit);
   return path;
 }
 
@@ -54,8 +56,8 @@ void ClearUnlessMessageRecord(std::string_view name, SearchContext& context) {
 // FILE,table,key,rec1,rec2...
 StatementFlow cmdFile(StatementCall& call) {
   SearchContext& context = call.context;
-  const std::string path =
-      CutCopy(std::string(call.scriptDir) + StatementField(call, 1), kFilePathMax);
+  std::string path = std::string(call.scriptDir) + StatementField(call, 1);
+  CutPathToLimit(path, kFilePathMax);
   std::string key = StatementField(call, 2, kFileKeyMax);
   TextLineReader table(path);
   if (!table.IsOpen()) return StatementFlow::kNextLine;

@@ -3,13 +3,21 @@
 #include <algorithm>
 
 #include "shell/regular_file.h"
+#include "shell/roots.h"
 
 namespace rcv {
 
 std::string ScriptDirOf(std::string_view path) {
+  const std::size_t prefix = RootPrefixLength(path);
   const std::size_t slash = path.rfind('/');
   if (slash == std::string_view::npos) return {};
-  return std::string(path.substr(0, std::min(slash + 1, kScriptPathMax)));
+  if (slash < prefix) return std::string(path.substr(0, slash + 1));
+  return std::string(path.substr(0, prefix + std::min(slash + 1 - prefix, kScriptPathMax)));
+}
+
+void CutPathToLimit(std::string& path, std::size_t limit) {
+  const std::size_t prefix = RootPrefixLength(path);
+  if (path.size() > prefix + limit) path.resize(prefix + limit);
 }
 
 void FoldPath(std::string& path) {
@@ -31,12 +39,16 @@ bool CanOpenForReading(const std::string& path) {
 }
 
 std::string ResolveFoldedPath(std::string_view scriptDir, std::string_view name) {
-  std::string whole = std::string(scriptDir).append(name).substr(0, kScriptPathMax);
+  const std::string_view prefix = scriptDir.substr(0, RootPrefixLength(scriptDir));
+  const std::string_view dir = scriptDir.substr(prefix.size());
+  std::string whole = std::string(dir).append(name).substr(0, kScriptPathMax);
   FoldPath(whole);
+  whole.insert(0, prefix);
   if (CanOpenForReading(whole)) return whole;
   std::string foldedName(name);
   FoldPath(foldedName);
-  std::string inDir = std::string(scriptDir).append(foldedName).substr(0, kScriptPathMax);
+  std::string inDir = std::string(scriptDir).append(foldedName);
+  CutPathToLimit(inDir, kScriptPathMax);
   if (CanOpenForReading(inDir)) return inDir;
   return whole;
 }

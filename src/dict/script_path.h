@@ -11,8 +11,15 @@ namespace rcv {
 // Path buffers hold this many characters.
 inline constexpr std::size_t kScriptPathMax = 511;
 
+// The rules about whole paths (their length limits, the folding and its
+// fallback) apply to a path as it would be at the real roots: a relocation
+// prefix (RCVIEWER_ROOT) stays in front unchanged and never counts.
+
 // The path up to and including its last '/' (empty when it has none).
 std::string ScriptDirOf(std::string_view path);
+
+// Cuts the path to `limit` characters after its relocation prefix.
+void CutPathToLimit(std::string& path, std::size_t limit);
 
 // Upper-case letters to lower case, '\' to '/', and the text ends at the
 // first byte below 32 or of 0x80 and above.

@@ -6,16 +6,24 @@ namespace rcv {
 
 namespace {
 
-std::string RootWithOverride(std::string_view root) {
+std::string_view RootPrefix() {
   const char* prefix = std::getenv(std::string(kRootOverrideVariable).c_str());
-  if (prefix == nullptr || *prefix == '\0') return std::string(root);
-  return std::string(prefix) + std::string(root);
+  return prefix == nullptr ? std::string_view() : std::string_view(prefix);
 }
+
+std::string RootWithOverride(std::string_view root) { return std::string(RootPrefix()) + std::string(root); }
 
 }  // namespace
 
 std::string InstallRoot() { return RootWithOverride(kInstallRoot); }
 std::string DataRoot() { return RootWithOverride(kDataRoot); }
+
+std::size_t RootPrefixLength(std::string_view path) {
+  const std::string_view prefix = RootPrefix();
+  if (prefix.empty() || !path.starts_with(prefix)) return 0;
+  const std::string_view rest = path.substr(prefix.size());
+  return rest.starts_with(kInstallRoot) || rest.starts_with(kDataRoot) ? prefix.size() : 0;
+}
 
 std::string JoinPath(std::initializer_list<std::string_view> parts) {
   std::string path;

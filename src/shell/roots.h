@@ -3,6 +3,7 @@
 // that tests and the demo run on a tree of their own.
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -15,6 +16,12 @@ inline constexpr std::string_view kRootOverrideVariable = "RCVIEWER_ROOT";
 
 std::string InstallRoot();
 std::string DataRoot();
+
+// How many leading characters of `path` are the relocation prefix: the
+// value of RCVIEWER_ROOT when the path continues with one of the roots,
+// else 0. Rules about whole paths apply to what follows the prefix, the path
+// as it would be on the machine.
+std::size_t RootPrefixLength(std::string_view path);
 
 // Joins the parts with a single '/' between each two.
 std::string JoinPath(std::initializer_list<std::string_view> parts);

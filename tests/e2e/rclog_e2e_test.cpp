@@ -98,6 +98,30 @@ TEST_F(RcLogE2eTest, DictionaryOutputStandsBetweenTheColumnsAndTheName) {
       << run.screen;
 }
 
+// A tree deep below the file system's root behaves as at the real roots:
+// the relocation prefix neither counts against the dictionary's 79-character
+// message paths nor is folded to lower case.
+TEST_F(RcLogE2eTest, DeeplyRelocatedTreeFindsItsMessageFiles) {
+  fixture::FixtureTree deep(tree_.root() / "Relocated-Tree-Under-A-Folder-Deep-Enough-To-Pass-The-Path-Limits");
+  deep.WriteSetup();
+  deep.WriteFile(deep.DictionaryDir() / "rcdicttbl.csv",
+                 "RC-CODE,01020304GHIJKLMN\n"
+                 "IFDEF,$N = 0\n"
+                 "DSPCMT,%RC-NAME,Dsp\\Name.TXT\n"
+                 "ELSE\n"
+                 "GETRCMSG,%RC-NAME,MSG\\Names.txt,1\n"
+                 "\\IFDEF\n");
+  deep.WriteFile(deep.DictionaryDir() / "dsp" / "name.txt", "DISPLAYED\n");
+  deep.WriteFile(deep.DictionaryDir() / "msg" / "names.txt", "/*S1*/\nMESSAGED\n/*E*/\n");
+  fixture::WriteRcLog(deep, fixture::NumberedRcLog(2));
+  const std::string output = (deep.root() / "rc.txt").string();
+  const ViewerRun run = RunViewer(deep.root().string(), {kCeAccessCode, "-o", "sr", "-f", output}, "");
+  EXPECT_EQ("\n", run.screen);
+  const std::string saved = fixture::ReadWholeFile(output);
+  EXPECT_NE(std::string::npos, saved.find("01 0203 04 00000001 0A0B0C0D   MESSAGED\n")) << saved;
+  EXPECT_NE(std::string::npos, saved.find("01 0203 04 00000000 0A0B0C0D   DISPLAYED\n")) << saved;
+}
+
 TEST_F(RcLogE2eTest, EraseFromTheMenuResetsTheHeaderOnly) {
   const std::filesystem::path log = tree_.VrkLogDir() / "rc.log";
   std::string expected = fixture::ReadWholeFile(log);
