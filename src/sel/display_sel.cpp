@@ -76,6 +76,12 @@ int ShowSelHistory(Screen& screen) {
       return -1;
     }
     WriteSelListing(screen, file, log, header);
+    // A full disk often shows only when the buffered text is finally written.
+    file.close();
+    if (!file) {
+      screen.out() << "SEL LOG save file write failed.\n\n";
+      return -1;
+    }
   }
   screen.out() << "\n";
   return 1;

@@ -1,6 +1,8 @@
 // Display SEL through the menu and the SEL export of "-o ds".
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "fixture/demo_tree.h"
 #include "fixture/fixture_tree.h"
 #include "fixture/sel_log_writer.h"
@@ -37,6 +39,14 @@ TEST_F(SelE2eTest, ExportWritesTheWholeWrappedRingToTheFile) {
   EXPECT_EQ(2 + 512 + 1, std::count(text.begin(), text.end(), '\n'));
   // Every line has the same width: 51 bytes with its line feed.
   EXPECT_EQ((2 + 512) * 51 + 21, text.size());
+}
+
+TEST_F(SelE2eTest, ExportToAFullDiskSaysSo) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP();
+  WriteLog(fixture::DemoSelLog());
+  const ViewerRun run = Run({kCeAccessCode, "-o", "ds", "-f", "/dev/full"});
+  EXPECT_EQ("\nSEL LOG save file write failed.\n\n", run.screen);
+  EXPECT_EQ(1, run.exitStatus);
 }
 
 TEST_F(SelE2eTest, ExportWithoutFileListsOnTheTerminalWithoutPause) {
