@@ -23,8 +23,8 @@ bool SubstituteDollar(std::string& token, SearchContext& context) {
   const std::string_view rest = std::string_view(token).substr(1);
   std::string result;
   if (rest.empty()) {
-    std::optional<std::string> value = GetVariable("", context);
-    if (!value) return false;
+    const std::string* value = FindVariable("", context);
+    if (value == nullptr) return false;
     AppendCut(result, *value);
   }
   std::size_t pos = 0;
@@ -37,8 +37,8 @@ bool SubstituteDollar(std::string& token, SearchContext& context) {
       // G to Z name a variable alone; any other character takes the next
       // one with it ("_0", "a1", "ab").
       const std::string_view name = rest.substr(pos, IsOneLetterName(c) ? 1 : 2);
-      std::optional<std::string> value = GetVariable(name, context);
-      if (!value) return false;
+      const std::string* value = FindVariable(name, context);
+      if (value == nullptr) return false;
       AppendCut(result, *value);
       pos += name.size();
     }

@@ -9,12 +9,7 @@ std::string CommentSectionMarker(std::string_view name) { return "/*" + std::str
 std::string MessageSectionMarker(std::string_view name) { return "/*S" + std::string(name) + "*/"; }
 
 bool SkipToSectionMarker(TextLineReader& reader, std::string_view marker) {
-  std::string line;
-  while (reader.ReadLine(line)) {
-    TrimSpaces(line);
-    if (line == marker) return true;
-  }
-  return false;
+  return reader.SkipPastMarker(marker);
 }
 
 SectionEnd ReadSectionLines(TextLineReader& reader,

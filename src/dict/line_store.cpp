@@ -7,20 +7,36 @@
 namespace rcv {
 
 void LineStore::Free() {
-  lines_.clear();
-  lines_.shrink_to_fit();
+  lines_.reset();
+  appending_.reset();
   field_.clear();
 }
 
-void LineStore::AppendLine(std::string text) { lines_.push_back(std::move(text)); }
+void LineStore::Assign(std::shared_ptr<const ScriptLines> lines) {
+  lines_ = std::move(lines);
+  appending_.reset();
+}
 
-const std::string* LineStore::LineText(std::size_t index) const {
-  return index < lines_.size() ? &lines_[index] : nullptr;
+void LineStore::AppendLine(std::string_view text) {
+  // Lines shared with anyone else are copied before the first change.
+  if (!appending_ || appending_ != lines_ || appending_.use_count() > 2) {
+    appending_ = std::make_shared<ScriptLines>(lines_ ? *lines_ : ScriptLines());
+    lines_ = appending_;
+  }
+  appending_->Append(text);
+}
+
+std::optional<std::string_view> LineStore::LineText(std::size_t index) const {
+  if (index >= LineCount()) return std::nullopt;
+  return lines_->Text(index);
 }
 
 const std::string& LineStore::GetLineField(std::size_t field, std::size_t line) {
-  const std::string* text = LineText(line);
-  field_ = text ? ReadScriptField(*text, field, errors_) : std::string();
+  field_.clear();
+  if (line >= LineCount()) return field_;
+  if (const std::optional<std::size_t> start = lines_->FieldStart(line, field, errors_)) {
+    ReadScriptFieldAt(lines_->Text(line), *start, field_);
+  }
   return field_;
 }
 

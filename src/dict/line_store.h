@@ -1,11 +1,17 @@
 // The lines of the script being run, and the field reader over them. Every
 // field read lands in one buffer that the next read overwrites; problems of
-// a read pile up as flags until TakeErrors collects them.
+// a read pile up as flags until TakeErrors collects them. The lines may be
+// shared with the cache of loaded scripts; they are never changed in place
+// while shared.
 #pragma once
 
 #include <cstddef>
+#include <memory>
+#include <optional>
 #include <string>
-#include <vector>
+#include <string_view>
+
+#include "dict/script_lines.h"
 
 namespace rcv {
 
@@ -21,12 +27,22 @@ inline constexpr unsigned kFieldBeyondLine = 4;
 
 class LineStore {
  public:
+  LineStore() = default;
+  LineStore(const LineStore& other) : lines_(other.lines_) {}
+  LineStore& operator=(const LineStore& other) {
+    lines_ = other.lines_;
+    appending_.reset();
+    return *this;
+  }
+
   // Drops every line (the store is then empty and ready for a new script).
   void Free();
-  void AppendLine(std::string text);
-  std::size_t LineCount() const { return lines_.size(); }
-  // The text of line `index`, or nullptr when there is no such line.
-  const std::string* LineText(std::size_t index) const;
+  // Takes these lines as the script's.
+  void Assign(std::shared_ptr<const ScriptLines> lines);
+  void AppendLine(std::string_view text);
+  std::size_t LineCount() const { return lines_ ? lines_->Count() : 0; }
+  // The text of line `index`, or nothing when there is no such line.
+  std::optional<std::string_view> LineText(std::size_t index) const;
 
   // Field `field` of line `line`, in the field buffer. A line that doesn't
   // exist reads as an empty field without a flag.
@@ -35,7 +51,8 @@ class LineStore {
   unsigned TakeErrors();
 
  private:
-  std::vector<std::string> lines_;
+  std::shared_ptr<const ScriptLines> lines_;
+  std::shared_ptr<ScriptLines> appending_;  // lines_ when this store built them itself
   std::string field_;
   unsigned errors_ = 0;
 };

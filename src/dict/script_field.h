@@ -13,4 +13,7 @@ namespace rcv {
 // no such field. The result holds at most kFieldBufferSize - 1 bytes.
 std::string ReadScriptField(std::string_view line, std::size_t n, unsigned& flags);
 
+// The field that starts at `start` of the line, into `field`.
+void ReadScriptFieldAt(std::string_view line, std::size_t start, std::string& field);
+
 }  // namespace rcv

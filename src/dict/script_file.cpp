@@ -1,6 +1,6 @@
 #include "dict/script_file.h"
 
-#include "shell/regular_file.h"
+#include "shell/checked_file_cache.h"
 
 namespace rcv {
 namespace {
@@ -17,29 +17,47 @@ std::string_view NextPiece(std::string_view content) {
   return content.substr(0, newline == std::string_view::npos ? room : newline + 1);
 }
 
-std::string StoredText(std::string_view piece) {
+std::string_view StoredText(std::string_view piece) {
   std::string_view text = piece.substr(0, piece.find('\0'));
   if (!text.empty() && IsDroppedLastByte(text.back())) text.remove_suffix(1);
-  return std::string(text);
+  return text;
+}
+
+// A script as the per-call road loads it, kept by the cache.
+struct LoadedScript {
+  explicit LoadedScript(std::string_view image) {
+    ForEachScriptLine(image, [this](std::string_view line) { lines.Append(line); });
+  }
+  std::size_t Bytes() const { return lines.Bytes(); }
+  ScriptLines lines;
+};
+
+CheckedFileCache<LoadedScript>& ScriptCache() {
+  static CheckedFileCache<LoadedScript> cache;
+  return cache;
 }
 
 }  // namespace
 
-std::vector<std::string> SplitScriptLines(std::string_view content) {
-  std::vector<std::string> lines;
+void ForEachScriptLine(std::string_view content, const std::function<void(std::string_view)>& store) {
   while (!content.empty()) {
     const std::string_view piece = NextPiece(content);
-    lines.push_back(StoredText(piece));
+    store(StoredText(piece));
     content.remove_prefix(piece.size());
   }
+}
+
+std::vector<std::string> SplitScriptLines(std::string_view content) {
+  std::vector<std::string> lines;
+  ForEachScriptLine(content, [&lines](std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 
 int LoadScriptLines(const std::string& path, LineStore& lines) {
   lines.Free();
-  std::string content;
-  if (!ReadRegularFile(path, content)) return -1;
-  for (std::string& line : SplitScriptLines(content)) lines.AppendLine(std::move(line));
+  const std::shared_ptr<const LoadedScript> loaded = ScriptCache().Get(path);
+  if (!loaded) return -1;
+  lines.Assign(std::shared_ptr<const ScriptLines>(loaded, &loaded->lines));
   return 0;
 }
 

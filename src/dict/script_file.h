@@ -2,6 +2,7 @@
 // buffer, so a longer physical line becomes several lines.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,9 +16,11 @@ namespace rcv {
 // a NUL byte ends a piece's text, and a last byte below 32 or of 0x80 and
 // above is dropped (the "\n"; of "\r\n" the "\r" stays).
 std::vector<std::string> SplitScriptLines(std::string_view content);
+void ForEachScriptLine(std::string_view content, const std::function<void(std::string_view)>& store);
 
 // Replaces the store's lines with those of the file. 0, or -1 when the file
-// can't be opened.
+// can't be opened. Scripts are kept once loaded and parsed, and checked
+// against the file on disk at every load, so a rewritten file is read anew.
 int LoadScriptLines(const std::string& path, LineStore& lines);
 
 }  // namespace rcv

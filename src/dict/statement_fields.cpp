@@ -29,8 +29,8 @@ bool IsControlByte(char c) { return static_cast<unsigned char>(c) < 0x20; }
 
 std::string RawLineField(const SearchContext& context, std::size_t n, std::size_t line) {
   std::string field;
-  const std::string* text = context.lines.LineText(line);
-  if (text == nullptr) return field;
+  const std::optional<std::string_view> text = context.lines.LineText(line);
+  if (!text) return field;
   bool quoted = false;
   std::size_t commas = 0;
   for (const char c : *text) {

@@ -7,13 +7,7 @@
 namespace rcv {
 
 bool FindTableRow(TextLineReader& reader, std::string_view key, std::string& row) {
-  while (reader.ReadLine(row)) {
-    std::string rowKey = CsvFirstField(row);
-    CutToLimit(rowKey, kTableKeyFieldMax);
-    if (rowKey == key) return true;
-  }
-  row.clear();
-  return false;
+  return reader.ReadKeyedRow(key, row);
 }
 
 void ExpandFileKey(std::string& key, SearchContext& context) {

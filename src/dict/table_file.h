@@ -11,9 +11,6 @@ namespace rcv {
 
 struct SearchContext;
 
-// A row's key field is compared in at most this many characters.
-inline constexpr std::size_t kTableKeyFieldMax = 19;
-
 // Reads on to the first row whose key equals `key` exactly and stores it in
 // `row`; false when the file ends first.
 bool FindTableRow(TextLineReader& reader, std::string_view key, std::string& row);

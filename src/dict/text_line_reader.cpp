@@ -1,27 +1,42 @@
 #include "dict/text_line_reader.h"
 
-#include "shell/regular_file.h"
+#include "shell/checked_file_cache.h"
 
 namespace rcv {
+namespace {
 
-// Only regular files are read: a folder has no lines and a pipe could
-// block the run forever.
-TextLineReader::TextLineReader(const std::string& path, std::size_t bufferSize)
-    : file_(OpenRegularFile(path)), pieceMax_(bufferSize > 1 ? bufferSize - 1 : 1) {}
+CheckedFileCache<CompanionFile>& CompanionCache() {
+  static CheckedFileCache<CompanionFile> cache;
+  return cache;
+}
+
+}  // namespace
+
+TextLineReader::TextLineReader(const std::string& path) : file_(CompanionCache().Get(path)) {}
 
 bool TextLineReader::ReadLine(std::string& line) {
   line.clear();
+  if (!file_ || next_ >= file_->Count()) return false;
+  line = file_->Piece(next_++);
+  return true;
+}
+
+bool TextLineReader::MoveTo(std::optional<std::size_t> index) {
   if (!file_) return false;
-  bool readAny = false;
-  while (line.size() < pieceMax_) {
-    const int c = std::getc(file_.get());
-    if (c == EOF) break;
-    readAny = true;
-    line.push_back(static_cast<char>(c));
-    if (c == '\n') break;
-  }
-  if (const std::size_t nul = line.find('\0'); nul != std::string::npos) line.resize(nul);
-  return readAny;
+  next_ = index ? *index : file_->Count();
+  return index.has_value();
+}
+
+bool TextLineReader::ReadKeyedRow(std::string_view key, std::string& row) {
+  row.clear();
+  if (!file_ || !MoveTo(file_->FindKeyedRow(key, next_))) return false;
+  return ReadLine(row);
+}
+
+bool TextLineReader::SkipPastMarker(std::string_view marker) {
+  if (!file_ || !MoveTo(file_->FindMarker(marker, next_))) return false;
+  ++next_;
+  return true;
 }
 
 }  // namespace rcv

@@ -1,35 +1,40 @@
-// Reads a text file the way the dictionary's companion files are read:
-// through a fixed line buffer, so a line longer than the buffer arrives in
-// pieces and each piece is taken as a line of its own.
+// Reads a companion file the way the statements read it: piece by piece
+// through a fixed line buffer (see companion_file.h). Files are kept once
+// split and checked against the file on disk at every open, so a file
+// rewritten between two lookups is read anew.
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
+#include <memory>
 #include <string>
+#include <string_view>
 
-#include "shell/unique_file.h"
+#include "dict/companion_file.h"
 
 namespace rcv {
 
-// Table, comment and message files: a piece holds at most 255 bytes, the
-// "\n" included when the line ends within them.
-inline constexpr std::size_t kCompanionLineBufferSize = 256;
-
 class TextLineReader {
  public:
-  explicit TextLineReader(const std::string& path,
-                          std::size_t bufferSize = kCompanionLineBufferSize);
+  // Only a regular file opens: a folder has no lines and a pipe could block
+  // the run for ever.
+  explicit TextLineReader(const std::string& path);
 
   bool IsOpen() const { return file_ != nullptr; }
 
-  // The next piece: up to bufferSize - 1 bytes, ending after a "\n" when
-  // one comes first. A NUL byte ends the text of the piece, as it would in
-  // a C string. False at the end of the file.
+  // The next piece; false at the end of the file.
   bool ReadLine(std::string& line);
+  // Reads on to the first piece whose table key equals `key` and stores it
+  // in `row`; false, at the end of the file, when there is none.
+  bool ReadKeyedRow(std::string_view key, std::string& row);
+  // Reads on past the first piece that, trimmed, equals `marker` (which
+  // begins with "/*"); false, at the end of the file, when there is none.
+  bool SkipPastMarker(std::string_view marker);
 
  private:
-  UniqueFile file_;
-  std::size_t pieceMax_;
+  bool MoveTo(std::optional<std::size_t> index);
+
+  std::shared_ptr<const CompanionFile> file_;
+  std::size_t next_ = 0;
 };
 
 }  // namespace rcv

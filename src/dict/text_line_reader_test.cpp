@@ -21,12 +21,21 @@ TEST(TextLineReaderTest, LinesKeepTheirEndsAndLongOnesComeInPiecesOfTheBufferLes
       {std::string("ab\0cd\nnext\n", 11), 256, {"ab", "next\n"}},  // a NUL byte ends the piece text
   };
   for (const auto& [text, bufferSize, expected] : cases) {
-    fixture::FixtureTree tree;
+    EXPECT_EQ(expected, SplitCompanionPieces(text, bufferSize)) << text;
+  }
+}
+
+// A file rewritten between two reads, even at once and to the same size, is
+// read anew.
+TEST(TextLineReaderTest, SeesTheFileAsItIsAtEveryOpen) {
+  fixture::FixtureTree tree;
+  const std::string path = (tree.root() / "f.txt").string();
+  for (const std::string text : {"/*A*/\nfirst\n", "/*A*/\nsecnd\n", "/*B*/\nsecnd\n"}) {
     tree.WriteFile("f.txt", text);
-    TextLineReader reader((tree.root() / "f.txt").string(), bufferSize);
-    Pieces pieces;
-    for (std::string piece; reader.ReadLine(piece);) pieces.push_back(piece);
-    EXPECT_EQ(expected, pieces) << text;
+    TextLineReader reader(path);
+    std::string line;
+    EXPECT_EQ(text.starts_with("/*A*/"), reader.SkipPastMarker("/*A*/")) << text;
+    EXPECT_EQ(text.starts_with("/*A*/"), reader.ReadLine(line) && text.ends_with(line)) << text;
   }
 }
 

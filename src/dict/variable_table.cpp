@@ -27,10 +27,16 @@ void VariableTable::Set(std::string_view name, std::string_view value) {
 }
 
 std::optional<std::string> VariableTable::Get(std::string_view name) const {
+  const std::string* value = Find(name);
+  if (value == nullptr) return std::nullopt;
+  return *value;
+}
+
+const std::string* VariableTable::Find(std::string_view name) const {
   for (const Entry& entry : buckets_[BucketOf(name)]) {
-    if (entry.name == name) return entry.value;
+    if (entry.name == name) return &entry.value;
   }
-  return std::nullopt;
+  return nullptr;
 }
 
 void VariableTable::Clear() {
@@ -49,6 +55,10 @@ void SetVariable(std::string_view name, std::string_view value, SearchContext& c
 
 std::optional<std::string> GetVariable(std::string_view name, const SearchContext& context) {
   return context.variables.Get(name);
+}
+
+const std::string* FindVariable(std::string_view name, const SearchContext& context) {
+  return context.variables.Find(name);
 }
 
 void ClearVariables(SearchContext& context) { context.variables.Clear(); }

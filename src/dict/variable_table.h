@@ -23,6 +23,8 @@ class VariableTable {
   // The value, or nothing when the name is not defined. Names compare
   // exactly, letter case included.
   std::optional<std::string> Get(std::string_view name) const;
+  // The value in place, or null; valid until the table next changes.
+  const std::string* Find(std::string_view name) const;
   // Forgets every variable.
   void Clear();
   std::size_t Size() const;
@@ -42,6 +44,8 @@ class VariableTable {
 // The store operations as the statements call them on a context.
 void SetVariable(std::string_view name, std::string_view value, SearchContext& context);
 std::optional<std::string> GetVariable(std::string_view name, const SearchContext& context);
+// The value in place, or null; valid until the table next changes.
+const std::string* FindVariable(std::string_view name, const SearchContext& context);
 // Empties the table when a context is set up.
 void ClearVariables(SearchContext& context);
 // Releases every variable when a run ends.

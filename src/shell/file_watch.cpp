@@ -1,0 +1,59 @@
+#include "shell/file_watch.h"
+
+#include <unistd.h>
+
+#include <functional>
+#include <string_view>
+
+#include "shell/regular_file.h"
+
+namespace rcv {
+namespace {
+
+bool SameTime(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
+
+FileIdentity IdentityOf(const struct stat& status) {
+  return {status.st_dev, status.st_ino, status.st_size, status.st_mtim, status.st_ctim};
+}
+
+bool IsRecent(const timespec& stamp, const timespec& now) { return stamp.tv_sec >= now.tv_sec - kQuietSeconds; }
+
+bool ReadAll(int fd, std::string& image) {
+  image.clear();
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got == 0) return true;
+    if (got < 0) return false;
+    image.append(buffer, static_cast<std::size_t>(got));
+  }
+}
+
+}  // namespace
+
+bool FileIdentity::operator==(const FileIdentity& other) const {
+  return device == other.device && inode == other.inode && size == other.size &&
+         SameTime(modified, other.modified) && SameTime(changed, other.changed);
+}
+
+FileWatch::State FileWatch::Refresh(const std::string& path, std::string& image) {
+  struct stat status {};
+  // A status call never blocks, whatever the path names.
+  if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return State::kUnreadable;
+  if (known_ && !recent_ && IdentityOf(status) == identity_) return State::kUnchanged;
+
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  UniqueFd fd = OpenRegularFd(path);
+  if (!fd.valid() || ::fstat(fd.get(), &status) != 0 || !ReadAll(fd.get(), image)) return State::kUnreadable;
+  const std::size_t hash = std::hash<std::string_view>()(image);
+  const bool same = known_ && hash == contentHash_ && static_cast<off_t>(image.size()) == identity_.size;
+  known_ = true;
+  identity_ = IdentityOf(status);
+  identity_.size = static_cast<off_t>(image.size());
+  contentHash_ = hash;
+  recent_ = IsRecent(status.st_mtim, now) || IsRecent(status.st_ctim, now);
+  return same ? State::kUnchanged : State::kChanged;
+}
+
+}  // namespace rcv
