@@ -15,9 +15,9 @@ constexpr std::size_t kValueHalfOffset = 0;
 constexpr std::size_t kMaskHalfOffset = 16;
 constexpr std::size_t kKindOffset = 0;
 constexpr std::size_t kRtEnOffset = 1;
-constexpr std::size_t kUnitIdOffset = 2;      // unsigned 16-bit
+constexpr std::size_t kUnitIdOffset = 2;  // unsigned 16-bit
 constexpr std::size_t kEventCodeOffset = 4;
-constexpr std::size_t kFailureCodeOffset = 8;  // unsigned 32-bit
+constexpr std::size_t kFailureCodeOffset = 8;      // unsigned 32-bit
 constexpr std::size_t kAdditionalCodeOffset = 12;  // unsigned 32-bit
 // Where each field sits in the RC's own byte order.
 constexpr std::size_t kRcRtEn = 0;
