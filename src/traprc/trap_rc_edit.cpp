@@ -14,10 +14,14 @@ namespace {
 bool AskForPattern(Screen& screen, RcPattern& pattern) {
   for (;;) {
     screen.out() << "Input RC ([q]) : ";
-    const std::string answer = ReadTqrAnswer(screen, kRcAnswerSize);
+    // Read whole: an answer cut to the RC's field could keep 24 digits that
+    // are not the ones typed, so a longer answer is refused instead.
+    const std::string answer = ReadTqrAnswer(screen, kInputLineBufferSize);
     if (IsQuitAnswer(answer)) return false;
     char bad = 0;
-    switch (ParseRcPattern(answer, pattern, bad)) {
+    const RcPatternCheck check =
+        answer.size() < kRcAnswerSize ? ParseRcPattern(answer, pattern, bad) : RcPatternCheck::kBadLength;
+    switch (check) {
       case RcPatternCheck::kOk:
         return true;
       case RcPatternCheck::kNothing:

@@ -84,13 +84,15 @@ TEST_F(TrapRcE2eTest, AddsATypedPatternAfterTheLastRecord) {
 TEST_F(TrapRcE2eTest, WrongPatternsAndDuplicatesAreRefusedAndNothingIsWritten) {
   const std::string before = Table();
   const std::string shown = Tqr(
-      "1\n0\n   \n12 3456 78 9ABCDEF0 1234567\n12G\n12 3456 78 9ABCDEF0 12345678\n\n"
+      "1\n0\n   \n12 3456 78 9ABCDEF0 1234567\n1 2 3 4 5 6 7 8 9 0123456789012345678\n12G\n12 3456 78 9ABCDEF0 "
+      "12345678\n\n"
       "0\n51 0902 10 xxxxxxxx xxxxxxxx\n\nq\n2\n0\n12XXXX78XXXXXXXX000000XX\n\n0\n01 0203 04 00000063 0A0B0C0D\n\nq\n");
   std::size_t at = 0;
   for (std::string_view answer :
-       {"Input data is nothing.\n", "Input RC length is invalid.\n\n", "Input RC includes invalid character. (G)\n\n",
-        "The same RC is already set.\nPRESS", "The same RC is already set as Ignore RC.\nPRESS",
-        "The same RC is already set as Trap RC.\nPRESS", "The same RC is already set.\nPRESS"}) {
+       {"Input data is nothing.\n", "Input RC length is invalid.\n\n", "Input RC length is invalid.\n\n",
+        "Input RC includes invalid character. (G)\n\n", "The same RC is already set.\nPRESS",
+        "The same RC is already set as Ignore RC.\nPRESS", "The same RC is already set as Trap RC.\nPRESS",
+        "The same RC is already set.\nPRESS"}) {
     at = shown.find("Input RC ([q]) : \n\n" + std::string(answer), at);
     EXPECT_NE(std::string::npos, at) << answer;
   }
