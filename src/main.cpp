@@ -9,6 +9,7 @@
 #include "rclog/save_rc.h"
 #include "sel/display_sel.h"
 #include "shell/command_menu.h"
+#include "traprc/tqr_setting.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ constexpr rcv::CommandEntry kCommands[] = {
     {"dr", "Display RC", &rcv::DisplayRc, 0xC0},
     {"ds", "Display SEL", &rcv::DisplaySel, 0x80},
     {"dm", "Display MAR", &CommandNotFound, 0x80},
-    {"tqr", "TQR setting", &CommandNotFound, 0x80},
+    {"tqr", "TQR setting", &rcv::TqrSetting, 0x80},
     {"sr", "Save RC", &rcv::SaveRc, 0xC0},
 };
 
