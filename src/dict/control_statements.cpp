@@ -15,8 +15,10 @@ std::string Field(StatementCall& call, std::size_t n) {
   return GetLineField(n, call.lineIndex, call.context);
 }
 
-std::string Keyword(StatementCall& call, std::size_t index, std::size_t width) {
-  return GetLineField(0, index, call.context).substr(0, width);
+// A view of the keyword, valid until the next field is read: skipping a
+// branch reads the keyword of every line it passes.
+std::string_view Keyword(StatementCall& call, std::size_t index, std::size_t width) {
+  return LineFieldView(0, index, call.context).substr(0, width);
 }
 
 bool IsTrue(std::string_view condition, SearchContext& context) {
@@ -30,7 +32,7 @@ std::size_t EndOfFalseBranch(StatementCall& call) {
   std::size_t index = call.lineIndex;
   int level = 0;
   while (++index < lineCount) {
-    const std::string keyword = Keyword(call, index, kSkipKeywordMax);
+    const std::string_view keyword = Keyword(call, index, kSkipKeywordMax);
     if (keyword == "IFDEF") {
       ++level;
     } else if (keyword.starts_with("\\IFDEF") || keyword.starts_with("ELSE")) {
@@ -52,7 +54,7 @@ StatementFlow cmdRcCode(StatementCall& call) {
 
 // IFDEF,condition ... [ELSE ...] \IFDEF
 StatementFlow cmdIfdef(StatementCall& call) {
-  if (!IsTrue(Field(call, 1), call.context)) call.lineIndex = EndOfFalseBranch(call);
+  if (!IsTrue(LineFieldView(1, call.lineIndex, call.context), call.context)) call.lineIndex = EndOfFalseBranch(call);
   return StatementFlow::kNextLine;
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -18,12 +19,49 @@ namespace {
 constexpr char kDollarMark = '$';
 constexpr char kPlaceholderMark = '%';
 
-// The tokens of one evaluation in fixed slots, so that evaluating a
-// condition takes no memory beyond its own texts.
+// A token as the cache keeps it: operators and literal operands are the
+// same at every evaluation (a literal's bit field taken once), $ and %
+// terms are put in anew each time.
+struct PreparedToken {
+  ExpressionToken text;
+  bool isTerm = false;  // a $ or % term
+  bool isOperand = false;
+};
+using PreparedTokens = std::vector<PreparedToken>;
+
+// The tokens of one evaluation: literals point into the cache, terms into
+// the evaluation's own texts.
 struct TokenSlots {
-  std::array<ExpressionToken, kTokenSlots> text;
+  std::array<const ExpressionToken*, kTokenSlots> text{};
   std::array<bool, kTokenSlots> isOperand{};
+  std::array<ExpressionToken, kTokenSlots> termText;
   std::size_t count = 0;
+};
+
+// The working texts of one evaluation.
+struct EvalScratch {
+  TokenSlots tokens;
+  std::array<std::string, kValueStackSlots> values;
+};
+
+// Evaluations nest through placeholder values; each level keeps its own
+// working texts from one evaluation to the next, so that their room is
+// reused instead of taken anew every time.
+class ScratchLevel {
+ public:
+  ScratchLevel() {
+    static std::vector<std::unique_ptr<EvalScratch>> pool;
+    if (pool.size() <= depth_) pool.push_back(std::make_unique<EvalScratch>());
+    scratch_ = pool[depth_++].get();
+  }
+  ~ScratchLevel() { --depth_; }
+  ScratchLevel(const ScratchLevel&) = delete;
+  ScratchLevel& operator=(const ScratchLevel&) = delete;
+  EvalScratch& scratch() { return *scratch_; }
+
+ private:
+  static inline std::size_t depth_ = 0;
+  EvalScratch* scratch_;
 };
 
 // The positions of the tokens in postfix order.
@@ -33,50 +71,68 @@ struct Postfix {
   void Push(std::size_t index) { token[count++] = static_cast<std::uint8_t>(index); }
 };
 
+// The prepared tokens, or null when the text has too many tokens.
+std::shared_ptr<const PreparedTokens> Prepare(std::string_view text) {
+  TokenList tokens;
+  if (!TokenizeExpression(text, tokens)) return nullptr;
+  auto prepared = std::make_shared<PreparedTokens>();
+  for (ExpressionToken& token : tokens) {
+    ExtractBits(token);
+    const bool isTerm = token.front() == kDollarMark || token.front() == kPlaceholderMark;
+    const bool isOperand = !isTerm && IsOperandText(token);
+    prepared->push_back({std::move(token), isTerm, isOperand});
+  }
+  return prepared;
+}
+
 // The tokens of every condition text met so far, so that a condition is
 // tokenized once however often it is evaluated; nothing when the text has
 // too many tokens.
-const std::optional<TokenList>* CachedTokens(std::string_view text) {
+std::shared_ptr<const PreparedTokens> CachedTokens(std::string_view text) {
   // Past this many texts the cache starts afresh, to bound its memory.
   constexpr std::size_t kCachedTextsMax = 1 << 16;
   struct Hash {
     using is_transparent = void;
     std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
   };
-  static std::unordered_map<std::string, std::optional<TokenList>, Hash, std::equal_to<>> cache;
-  if (const auto found = cache.find(text); found != cache.end()) return &found->second;
+  static std::unordered_map<std::string, std::shared_ptr<const PreparedTokens>, Hash, std::equal_to<>> cache;
+  if (const auto found = cache.find(text); found != cache.end()) return found->second;
   if (cache.size() >= kCachedTextsMax) cache.clear();
-  TokenList tokens;
-  std::optional<TokenList> entry;
-  if (TokenizeExpression(text, tokens)) entry = std::move(tokens);
-  return &cache.emplace(std::string(text), std::move(entry)).first->second;
+  return cache.emplace(std::string(text), Prepare(text)).first->second;
 }
 
-// Puts bit fields, $ variables and % values into the tokens. Fails on an
+// Puts $ variables and % values in place of the terms. Fails on an
 // undefined variable.
-bool SubstituteTokens(TokenSlots& tokens, SearchContext& context) {
-  for (std::size_t i = 0; i < tokens.count; ++i) {
-    ExpressionToken& token = tokens.text[i];
-    ExtractBits(token);
-    if (token.front() == kDollarMark) {
-      if (!SubstituteDollar(token, context)) return false;
-    } else if (token.front() == kPlaceholderMark && SpendOneTerm(context.records.braces)) {
+bool SubstituteTerms(const PreparedTokens& prepared, TokenSlots& tokens, SearchContext& context) {
+  tokens.count = 0;
+  for (const PreparedToken& token : prepared) {
+    const std::size_t i = tokens.count;
+    if (!token.isTerm) {
+      tokens.text[i] = &token.text;
+      tokens.isOperand[i] = token.isOperand;
+      ++tokens.count;
+      continue;
+    }
+    ExpressionToken& term = tokens.termText[i];
+    term = token.text;
+    if (term.front() == kDollarMark) {
+      if (!SubstituteDollar(term, context)) return false;
+    } else if (SpendOneTerm(context.records.braces)) {
       // A name without a record stays as it is and is ignored later, and
       // so does any name once the expansion budget is spent.
-      token = GetPlaceholder(token, 1, context);
-      if (token.size() > kValueTextMax) token.resize(kValueTextMax);
+      term = GetPlaceholder(term, 1, context);
+      if (term.size() > kValueTextMax) term.resize(kValueTextMax);
     }
     // A token substituted by an empty text ends the list there.
-    if (token.empty()) {
-      tokens.count = i;
-      break;
-    }
-    tokens.isOperand[i] = IsOperandText(token);
+    if (term.empty()) break;
+    tokens.text[i] = &term;
+    tokens.isOperand[i] = IsOperandText(term);
+    ++tokens.count;
   }
   return true;
 }
 
-int RankOf(const ExpressionToken& token) { return OperatorRank(token.front()); }
+int RankAt(const TokenSlots& tokens, std::size_t i) { return OperatorRank(tokens.text[i]->front()); }
 
 // Infix to postfix. Only one stacked operator leaves per arriving token, so
 // 9-1*2+3 orders as 9 1 2 * 3 + -.
@@ -86,7 +142,7 @@ bool OrderTokens(const TokenSlots& tokens, Postfix& postfix) {
   for (std::size_t i = 0; i < tokens.count; ++i) {
     if (tokens.isOperand[i]) {
       postfix.Push(i);
-    } else if (stacked == 0 || RankOf(tokens.text[stack[stacked - 1]]) > RankOf(tokens.text[i])) {
+    } else if (stacked == 0 || RankAt(tokens, stack[stacked - 1]) > RankAt(tokens, i)) {
       if (stacked == kOperatorStackSlots) return false;
       stack[stacked++] = i;
     } else {
@@ -98,42 +154,44 @@ bool OrderTokens(const TokenSlots& tokens, Postfix& postfix) {
   return true;
 }
 
-// Runs the postfix list; the result is the bottom value, or nothing when
-// the expression can't be computed.
-std::optional<std::string> Evaluate(const TokenSlots& tokens, const Postfix& postfix) {
-  std::array<std::string, kValueStackSlots> values;
+// Runs the postfix list; the result is the bottom value (nothing for an
+// expression without operands), or false when it can't be computed.
+bool Evaluate(const TokenSlots& tokens, const Postfix& postfix, std::array<std::string, kValueStackSlots>& values,
+              const std::string*& result) {
   std::size_t count = 0;
   for (std::size_t p = 0; p < postfix.count; ++p) {
     const std::size_t i = postfix.token[p];
-    const ExpressionToken& token = tokens.text[i];
+    const ExpressionToken& token = *tokens.text[i];
     if (tokens.isOperand[i]) {
-      if (count == kValueStackSlots) return std::nullopt;
+      if (count == kValueStackSlots) return false;
       values[count++] = token;
-    } else if (RankOf(token) != kNotAnOperatorRank) {
-      if (count < 2) return std::nullopt;
+    } else if (RankAt(tokens, i) != kNotAnOperatorRank) {
+      if (count < 2) return false;
       --count;
-      if (!ApplyOperator(token.front(), values[count - 1], values[count])) return std::nullopt;
+      if (!ApplyOperator(token.front(), values[count - 1], values[count])) return false;
     }
     // Anything else (a placeholder name without a record) takes no part.
   }
-  return count == 0 ? std::string() : std::move(values[0]);
+  result = count == 0 ? nullptr : &values[0];
+  return true;
 }
 
 }  // namespace
 
 std::int32_t EvalExpression(std::string_view text, SearchContext& context) {
   ExpansionScope scope(context.records.braces, false);
-  // The tokens are copied: substitution rewrites them, and may evaluate
-  // further expressions that change the cache.
-  const std::optional<TokenList>* cached = CachedTokens(text);
-  if (!cached->has_value()) return 0;
-  TokenSlots tokens;
-  for (const ExpressionToken& token : **cached) tokens.text[tokens.count++] = token;
-  if (!SubstituteTokens(tokens, context)) return 0;
+  // Substitution may evaluate further expressions, which may start the
+  // cache afresh: this evaluation holds on to its own tokens.
+  const std::shared_ptr<const PreparedTokens> prepared = CachedTokens(text);
+  if (!prepared) return 0;
+  ScratchLevel level;
+  TokenSlots& tokens = level.scratch().tokens;
+  if (!SubstituteTerms(*prepared, tokens, context)) return 0;
   Postfix postfix;
   if (!OrderTokens(tokens, postfix)) return 0;
-  const std::optional<std::string> result = Evaluate(tokens, postfix);
-  if (!result) return 0;
+  const std::string* result = nullptr;
+  if (!Evaluate(tokens, postfix, level.scratch().values, result)) return 0;
+  if (result == nullptr) return 0;
   return IsTrueText(*result) ? 1 : ReadValueNumber(*result);
 }
 

@@ -88,8 +88,15 @@ const OperatorRow* FindOperator(char c) {
 }  // namespace
 
 int OperatorRank(char c) {
-  const OperatorRow* row = FindOperator(c);
-  return row ? row->rank : kNotAnOperatorRank;
+  // Asked for every token of every evaluation: one look in a table by
+  // character.
+  static const std::array<std::uint8_t, 256> kRanks = [] {
+    std::array<std::uint8_t, 256> ranks{};
+    ranks.fill(kNotAnOperatorRank);
+    for (const OperatorRow& row : kOperators) ranks[static_cast<unsigned char>(row.symbol)] = static_cast<std::uint8_t>(row.rank);
+    return ranks;
+  }();
+  return kRanks[static_cast<unsigned char>(c)];
 }
 
 bool ApplyOperator(char op, std::string& left, const std::string& right) {

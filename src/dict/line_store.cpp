@@ -32,12 +32,20 @@ std::optional<std::string_view> LineStore::LineText(std::size_t index) const {
 }
 
 const std::string& LineStore::GetLineField(std::size_t field, std::size_t line) {
-  field_.clear();
-  if (line >= LineCount()) return field_;
-  if (const std::optional<std::size_t> start = lines_->FieldStart(line, field, errors_)) {
-    ReadScriptFieldAt(lines_->Text(line), *start, field_);
+  if (line >= LineCount()) {
+    field_.clear();
+    return field_;
   }
+  lines_->ReadField(line, field, field_, errors_);
   return field_;
+}
+
+std::string_view LineStore::FieldView(std::size_t field, std::size_t line) {
+  if (line >= LineCount()) {
+    field_.clear();
+    return field_;
+  }
+  return lines_->FieldView(line, field, field_, errors_);
 }
 
 unsigned LineStore::TakeErrors() { return std::exchange(errors_, 0u); }

@@ -47,6 +47,9 @@ class LineStore {
   // Field `field` of line `line`, in the field buffer. A line that doesn't
   // exist reads as an empty field without a flag.
   const std::string& GetLineField(std::size_t field, std::size_t line);
+  // The same as a view, valid until the next field is read or the lines
+  // change; no copy is made of a field without double quotes.
+  std::string_view FieldView(std::size_t field, std::size_t line);
   // Returns the flags gathered since the last call and clears them.
   unsigned TakeErrors();
 

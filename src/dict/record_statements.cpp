@@ -40,8 +40,8 @@ void PrintUnexpectedSetName(std::string_view name) {
 
 // A row that carries on the row matched before it: "*" once the first
 // characters of its condition are trimmed.
-bool IsContinuationCondition(std::string condition) {
-  CutToLimit(condition, kContinuationConditionMax);
+bool IsContinuationCondition(std::string_view view) {
+  std::string condition(view.substr(0, kContinuationConditionMax));
   TrimSpaces(condition);
   return condition == "*";
 }
@@ -50,7 +50,9 @@ bool IsContinuationCondition(std::string condition) {
 // the block limit when there is none.
 std::size_t FindDefineEnd(SearchContext& context, std::size_t from) {
   for (std::size_t index = from; index < BlockLineEnd(context); ++index) {
-    if (LineField(context, 0, index, kDefineTextMax).starts_with(kDefineEndKeyword)) return index;
+    if (LineFieldView(0, index, context).substr(0, kDefineTextMax).starts_with(kDefineEndKeyword)) {
+      return index;
+    }
   }
   return kBlockLineLimit + 1;
 }
@@ -113,8 +115,10 @@ StatementFlow cmdDefine(StatementCall& call) {
   const std::size_t header = call.lineIndex;
   bool matched = false;
   std::size_t index = header + 1;
+  // Tables run to hundreds of rows and every lookup walks them: keywords and
+  // conditions are looked at in place.
   for (; index < BlockLineEnd(context); ++index) {
-    const std::string keyword = LineField(context, 0, index, kDefineTextMax);
+    const std::string_view keyword = LineFieldView(0, index, context).substr(0, kDefineTextMax);
     if (keyword.starts_with(kDefineEndKeyword)) break;
     if (keyword.empty()) continue;
     if (keyword != kDefineRowKeyword) {
@@ -122,8 +126,8 @@ StatementFlow cmdDefine(StatementCall& call) {
       call.lineIndex = index;
       return StatementFlow::kNextLine;
     }
-    const std::string condition = LineField(context, 1, index, kDefineTextMax);
-    const bool starred = condition.find('*') != std::string::npos;
+    const std::string_view condition = LineFieldView(1, index, context).substr(0, kDefineTextMax);
+    const bool starred = condition.find('*') != std::string_view::npos;
     if (!matched) {
       if (starred || EvalExpression(condition, context) == 0) continue;
     } else if (!starred) {

@@ -36,9 +36,7 @@ std::string ReadScriptField(std::string_view line, std::size_t n, unsigned& flag
   ScriptLines lines;
   lines.Append(line);
   std::string field;
-  if (const std::optional<std::size_t> start = lines.FieldStart(0, n, flags)) {
-    ReadScriptFieldAt(lines.Text(0), *start, field);
-  }
+  lines.ReadField(0, n, field, flags);
   return field;
 }
 

@@ -24,14 +24,28 @@ class ScriptLines {
   // tells why (kLineEndsBeforeField, kFieldBeyondLine).
   std::optional<std::size_t> FieldStart(std::size_t line, std::size_t n, unsigned& flags) const;
 
+  // Field n of the line into `field` (empty, with a flag, when the line has
+  // no such field).
+  void ReadField(std::size_t line, std::size_t n, std::string& field, unsigned& flags) const;
+  // The same as a view: into the line itself when the field holds no
+  // double quote, else into `scratch`, where the field is read.
+  std::string_view FieldView(std::size_t line, std::size_t n, std::string& scratch, unsigned& flags) const;
+
   // Bytes held, for bounding a cache of loaded scripts.
   std::size_t Bytes() const;
 
  private:
   std::string text_;
   std::vector<std::uint32_t> lineStart_{0};  // line i is text_[lineStart_[i], lineStart_[i + 1])
-  std::vector<std::uint32_t> firstField_{0};  // line i's field starts are fieldStart_[firstField_[i], ...)
-  std::vector<std::uint16_t> fieldStart_;     // offsets in the line after each comma outside quotes
+  // Line i's fields are fields_[firstField_[i], firstField_[i + 1]): field 0
+  // and one after each comma outside quotes.
+  struct Field {
+    std::uint16_t start;
+    std::uint16_t plainEnd;  // the end of a field without double quotes, else kNeedsScan
+  };
+  static constexpr std::uint16_t kNeedsScan = 0xFFFF;
+  std::vector<std::uint32_t> firstField_{0};
+  std::vector<Field> fields_;
 };
 
 }  // namespace rcv

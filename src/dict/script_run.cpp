@@ -25,7 +25,7 @@ int RunStatements(StatementCall& call) {
   SearchContext& context = call.context;
   for (call.lineIndex = 0; call.lineIndex < LineCount(context); ++call.lineIndex) {
     error(context);
-    const std::string keyword = GetLineField(0, call.lineIndex, context).substr(0, kKeywordMax);
+    const std::string_view keyword = LineFieldView(0, call.lineIndex, context).substr(0, kKeywordMax);
     if (error(context) != 0) break;
     const StatementRow* row = FindStatementRow(ClassifyKeyword(keyword));
     if (row == nullptr || (call.mode & row->requiredMode) != row->requiredMode) break;

@@ -30,6 +30,11 @@ inline const std::string& GetLineField(std::size_t field, std::size_t line, Sear
   return context.lines.GetLineField(field, line);
 }
 
+// Field n of line `line` as a view, valid until the next field is read.
+inline std::string_view LineFieldView(std::size_t field, std::size_t line, SearchContext& context) {
+  return context.lines.FieldView(field, line);
+}
+
 inline std::size_t LineCount(const SearchContext& context) { return context.lines.LineCount(); }
 
 }  // namespace rcv

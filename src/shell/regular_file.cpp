@@ -10,11 +10,8 @@ UniqueFd OpenRegularFd(const std::string& path) {
   UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (!fd.valid()) return fd;
   struct stat status {};
+  // The flag may stay: reads of a regular file never block anyway.
   if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) return UniqueFd();
-  // Regular files never block; the flag is dropped so that buffered reads
-  // behave as usual.
-  const int flags = ::fcntl(fd.get(), F_GETFL);
-  if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return UniqueFd();
   return fd;
 }
 
@@ -39,6 +36,11 @@ bool ReadRegularFile(const std::string& path, std::string& content) {
   }
 }
 
-bool IsReadableRegularFile(const std::string& path) { return OpenRegularFd(path).valid(); }
+bool IsReadableRegularFile(const std::string& path) {
+  // Asked for every file a dictionary names: answered without opening it.
+  struct stat status {};
+  return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+         ::faccessat(AT_FDCWD, path.c_str(), R_OK, AT_EACCESS) == 0;
+}
 
 }  // namespace rcv
