@@ -1,5 +1,7 @@
 #include "dict/record_table.h"
 
+#include <algorithm>
+
 #include "dict/search_context.h"
 
 namespace rcv {
@@ -92,6 +94,7 @@ std::string ParseRecordField(std::string_view text, int field, std::uint32_t& er
 int RecordTable::Init() {
   ready_ = true;
   records_.clear();
+  byName_.clear();
   cursor_ = kNoCursor;
   errors_ = 0;
   return kRecordOk;
@@ -100,13 +103,30 @@ int RecordTable::Init() {
 int RecordTable::Free() {
   ready_ = false;
   records_.clear();
+  byName_.clear();
   cursor_ = kNoCursor;
   return kRecordOk;
 }
 
+std::vector<std::string> RecordTable::Texts() const {
+  std::vector<std::string> texts;
+  for (const Record& record : records_) texts.push_back(record.text);
+  return texts;
+}
+
+int RecordTable::PositionOf(std::uint64_t serial) const {
+  const auto found = std::lower_bound(records_.begin(), records_.end(), serial,
+                                      [](const Record& record, std::uint64_t wanted) { return record.serial < wanted; });
+  return static_cast<int>(found - records_.begin());
+}
+
+void RecordTable::IndexName(std::string name, std::uint64_t serial) { byName_[std::move(name)].push_back(serial); }
+
 int RecordTable::Add(std::string_view text) {
   if (!ready_) return kRecordFailed;
-  records_.emplace_back(text);
+  std::uint32_t ignored = 0;
+  records_.push_back({nextSerial_, std::string(text)});
+  IndexName(ParseRecordField(text, 0, ignored), nextSerial_++);
   cursor_ = Count() - 1;
   return kRecordOk;
 }
@@ -117,20 +137,22 @@ std::string RecordTable::GetField(int field, int position) {
     return {};
   }
   cursor_ = position;
-  return ParseRecordField(records_[static_cast<std::size_t>(position)], field, errors_);
+  return ParseRecordField(records_[static_cast<std::size_t>(position)].text, field, errors_);
 }
 
 int RecordTable::Find(std::string_view name) {
-  for (int position = 0; position < Count(); ++position) {
-    if (GetField(0, position) == name) return position;
+  const auto found = byName_.find(std::string(name));
+  if (found == byName_.end()) {
+    cursor_ = kNoCursor;
+    return -1;
   }
-  cursor_ = kNoCursor;
-  return -1;
+  cursor_ = PositionOf(found->second.front());
+  return cursor_;
 }
 
 int RecordTable::ReplaceValue(std::string_view value) {
   if (cursor_ == kNoCursor) return kRecordFailed;
-  std::string& text = records_[static_cast<std::size_t>(cursor_)];
+  std::string& text = records_[static_cast<std::size_t>(cursor_)].text;
   std::uint32_t ignored = 0;
   text = NewRecordText(ParseRecordField(text, 0, ignored), value);
   return kRecordOk;
@@ -138,7 +160,7 @@ int RecordTable::ReplaceValue(std::string_view value) {
 
 int RecordTable::AppendValue(std::string_view value) {
   if (cursor_ == kNoCursor) return kRecordFailed;
-  records_[static_cast<std::size_t>(cursor_)] += "," + QuotedField(value);
+  records_[static_cast<std::size_t>(cursor_)].text += "," + QuotedField(value);
   return kRecordOk;
 }
 
@@ -153,12 +175,15 @@ std::size_t RecordTable::TextLength(std::string_view name) {
     errors_ = kNoSuchRecord;
     return 0;
   }
-  return records_[static_cast<std::size_t>(position)].size();
+  return records_[static_cast<std::size_t>(position)].text.size();
 }
 
 int RecordTable::Delete(std::string_view name) {
-  const int position = Find(name);
-  if (position < 0) return kRecordFailed;
+  const auto found = byName_.find(std::string(name));
+  if (found == byName_.end()) return kRecordFailed;
+  const int position = PositionOf(found->second.front());
+  found->second.erase(found->second.begin());
+  if (found->second.empty()) byName_.erase(found);
   records_.erase(records_.begin() + position);
   cursor_ = position - 1;  // the record before, or none when it was the first
   return kRecordOk;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "dict/expansion_budget.h"
@@ -59,8 +60,10 @@ class RecordTable {
   void SetErrors(std::uint32_t flags) { errors_ = flags; }
   std::uint32_t PeekErrors() const { return errors_; }
 
+  // The text of the record at `position` (which must exist).
+  const std::string& TextAt(int position) const { return records_[static_cast<std::size_t>(position)].text; }
   // Every record text in insertion order, for the listing.
-  const std::vector<std::string>& Texts() const { return records_; }
+  std::vector<std::string> Texts() const;
 
   // Kept with the records because every nested expansion goes through them.
   BraceNesting braces;
@@ -68,8 +71,22 @@ class RecordTable {
  private:
   static constexpr int kNoCursor = -1;  // the head: no record selected
 
+  // Records carry a number that only grows, so the index of names needs no
+  // change when a record before them goes, and a record's position is
+  // found from its number by a binary search.
+  struct Record {
+    std::uint64_t serial;
+    std::string text;
+  };
+  int PositionOf(std::uint64_t serial) const;
+  void IndexName(std::string name, std::uint64_t serial);
+
   bool ready_ = false;
-  std::vector<std::string> records_;
+  std::vector<Record> records_;
+  // The serials of the records of each name, oldest first: finding a record
+  // by name never walks the table.
+  std::unordered_map<std::string, std::vector<std::uint64_t>> byName_;
+  std::uint64_t nextSerial_ = 0;
   int cursor_ = kNoCursor;
   std::uint32_t errors_ = 0;
 };

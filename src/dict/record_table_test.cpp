@@ -14,7 +14,7 @@ namespace {
 class RecordTableTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_EQ(0, InitRecordTable(context_)); }
-  const std::string& Text(int position) { return context_.records.Texts().at(static_cast<std::size_t>(position)); }
+  std::string Text(int position) { return context_.records.Texts().at(static_cast<std::size_t>(position)); }
 
   SearchContext context_;
 };

@@ -53,7 +53,7 @@ int CollectComment(std::string& comment, SearchContext& context) {
   // The values are read in one pass over the record: a comment file of many
   // thousand lines must not cost a scan from the record's start per line.
   // The text is copied, since expanding a value may add records.
-  const std::string record = context.records.Texts()[static_cast<std::size_t>(position)];
+  const std::string record = context.records.TextAt(position);
   RecordFieldScanner scanner(record);
   int messages = 0;
   for (std::uint32_t missing = 0;;) {

@@ -39,7 +39,7 @@ class StatementTestContext {
     return call.lineIndex;
   }
 
-  const std::vector<std::string>& Records() const { return context.records.Texts(); }
+  std::vector<std::string> Records() const { return context.records.Texts(); }
   std::optional<std::string> Variable(std::string_view name) const {
     return GetVariable(name, context);
   }
