@@ -38,6 +38,10 @@ TEST(ScriptFileTest, LoadsAFileAndRefusesWhatIsNoFile) {
   ASSERT_EQ(0, LoadScriptLines((tree.root() / "s.csv").string(), lines));
   ASSERT_EQ(2u, lines.LineCount());
   EXPECT_EQ("EXIT", *lines.LineText(1));
+  // rewritten at once to the same size, within one tick of the clock
+  tree.WriteFile("s.csv", "REM\nSTOP\n");
+  ASSERT_EQ(0, LoadScriptLines((tree.root() / "s.csv").string(), lines));
+  EXPECT_EQ("STOP", *lines.LineText(1));
   EXPECT_EQ(-1, LoadScriptLines((tree.root() / "missing.csv").string(), lines));
   EXPECT_EQ(0u, lines.LineCount());
   EXPECT_EQ(-1, LoadScriptLines(tree.root().string(), lines));

@@ -19,9 +19,9 @@ void ReleaseRunStores(SearchContext& context) {
   FreeVariables(context);
 }
 
-// Carries out the loaded lines from the top until a statement ends the run
-// or the lines run out; returns the run's result.
-int RunStatements(StatementCall& call) {
+}  // namespace
+
+int RunStatementLoop(StatementCall& call, ExecRule exec) {
   SearchContext& context = call.context;
   for (call.lineIndex = 0; call.lineIndex < LineCount(context); ++call.lineIndex) {
     error(context);
@@ -29,6 +29,7 @@ int RunStatements(StatementCall& call) {
     if (error(context) != 0) break;
     const StatementRow* row = FindStatementRow(ClassifyKeyword(keyword));
     if (row == nullptr || (call.mode & row->requiredMode) != row->requiredMode) break;
+    if (row->code == kExecStatement && exec == ExecRule::kEndsTheRun) break;
     const std::size_t before = call.lineIndex;
     if (row->handler(call) == StatementFlow::kEndRun) break;
     // The loop only moves forward, so every script ends.
@@ -38,19 +39,15 @@ int RunStatements(StatementCall& call) {
   return call.runResult;
 }
 
-int CollectOutputs(ScriptOutput* output, std::string* comment, RunMode mode, int result,
-                   SearchContext& context) {
+int CollectRunOutputs(ScriptOutput* output, std::string* comment, RunMode mode, int result, SearchContext& context) {
   if (HasMode(mode, RunFru)) {
     ScriptOutput scratch;
     result = CollectFruRows(output ? *output : scratch, context);
   }
   if (HasMode(mode, RunComment) && comment) CollectComment(*comment, context);
   FreeRecordTable(context);
-  FreeVariables(context);
   return result;
 }
-
-}  // namespace
 
 int RunScript(std::string_view rcText, const std::string& path, ScriptOutput* output,
               std::string* comment, RunMode mode, SearchContext* given) {
@@ -68,12 +65,14 @@ int RunScript(std::string_view rcText, const std::string& path, ScriptOutput* ou
   context.runDepth = entryDepth + 1;
   const std::string scriptDir = ScriptDirOf(path);
   StatementCall call{context, rcText, path, scriptDir, mode, output, 0, kRunResultNone};
-  const int result = RunStatements(call);
+  const int result = RunStatementLoop(call, ExecRule::kHandsOver);
   context.lines.Free();
   context.runDepth = entryDepth;
   // Only the outermost run collects, and not after a chain that broke off.
   if (entryDepth != 0 || result == kRunScriptOpenFailed) return result;
-  return CollectOutputs(output, comment, mode, result, context);
+  const int collected = CollectRunOutputs(output, comment, mode, result, context);
+  FreeVariables(context);
+  return collected;
 }
 
 }  // namespace rcv

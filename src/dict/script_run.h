@@ -8,6 +8,7 @@
 #include "dict/run_mode.h"
 #include "dict/script_output.h"
 #include "dict/search_context.h"
+#include "dict/statement.h"
 
 namespace rcv {
 
@@ -21,5 +22,17 @@ inline constexpr int kRunScriptOpenFailed = -2;
 // RunComment.
 int RunScript(std::string_view rcText, const std::string& path, ScriptOutput* output,
               std::string* comment, RunMode mode, SearchContext* context);
+
+// What the statement loop does at EXEC: hand over to the script it names,
+// or end the run (the preloaded dictionary has no other script to load).
+enum class ExecRule { kHandsOver, kEndsTheRun };
+
+// Carries out the context's lines from the top until a statement ends the
+// run or the lines run out; returns the run's result.
+int RunStatementLoop(StatementCall& call, ExecRule exec);
+
+// The end of an outermost run: with RunFru the FRU rows become the result,
+// with RunComment the comment is built; then the records are freed.
+int CollectRunOutputs(ScriptOutput* output, std::string* comment, RunMode mode, int result, SearchContext& context);
 
 }  // namespace rcv

@@ -1,0 +1,55 @@
+// The dictionary held in memory for callers that name many RCs in a row:
+// loaded once into a context of its own, looked up from there, released.
+// Unlike the per-call road its variables live from the load to the release,
+// so what one lookup sets is seen by the next; EXEC ends a run, since there
+// is no other script to load; and the lines keep only bytes from 32 to 127.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "dict/rc_info.h"
+#include "dict/run_mode.h"
+#include "dict/script_output.h"
+#include "dict/search_context.h"
+#include "shell/reference_code.h"
+
+namespace rcv {
+
+// A preloaded line keeps at most this many bytes; the rest of a longer
+// line is dropped up to its line feed.
+inline constexpr std::size_t kPreloadedLineMax = 1023;
+
+// The preloaded context: its run depth is 1 from the first load on.
+SearchContext& PreloadedSearchContext();
+
+// Loads the machine's dictionary (GetRcTablePath) into the preloaded
+// context. A load while loaded releases the earlier one first (the file
+// images stay cached). 1 when loaded, 0 when not.
+int PreloadRcDictionary();
+// Loads the file at `path` into `context` through the file cache: a path
+// loaded before is not read again until the cache is released. 0, or -1
+// when the file doesn't exist or can't be read.
+int LoadPreloadedDictionary(const std::string& path, SearchContext& context);
+// Runs the loaded lines for one RC text, as RunScript does; `path` only
+// gives the directory of companion files. Without a context the preloaded
+// one is used.
+int RunPreloadedScript(std::string_view rcText, const std::string& path, ScriptOutput* output,
+                       std::string* comment, RunMode mode, SearchContext* context);
+// The RC's name from the preloaded dictionary into info.rcName; nothing
+// else of `info` is written. The run's result.
+int GetRcNamePreloaded(std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info);
+// Frees the preloaded context's lines, records and variables, and the file
+// cache.
+void ReleaseRcDictionary();
+void ReleaseFileCache();
+
+// The lines of a file image as the preloaded road keeps them: bytes from 32
+// to 127 kept, a line feed ending a line, everything else dropped; text
+// after the last line feed is not a line.
+void SplitPreloadedLines(std::string_view image, LineStore& lines);
+
+}  // namespace rcv
