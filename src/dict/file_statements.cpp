@@ -1,7 +1,6 @@
 #include "dict/file_statements.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,6 +8,7 @@
 #include "dict/brace_expansion.h"
 #include "dict/companion_text.h"
 #include "dict/csv_fields.h"
+#include "dict/diagnostics.h"
 #include "dict/expression.h"
 #include "dict/file_section.h"
 #include "dict/message_arguments.h"
@@ -35,16 +35,6 @@ std::string Expanded(std::string text, SearchContext& context, std::size_t limit
   return text;
 }
 
-// The folded path of `name` in the script's directory, within `limit`
-// characters as a whole.
-std::string FoldedFilePath(std::string_view scriptDir, std::string_view name, std::size_t limit) {
-  const std::size_t dirLength = scriptDir.size() - RootPrefixLength(scriptDir);
-  const std::size_t room = limit - std::min(dirLength, limit);
-  std::string path = ResolveFoldedPath(scriptDir, name.substr(0, room));
-  CutPathToLimit(path, limit);
-  return path;
-}
-
 // GETRCMSG and DSPCMT replace the values of their record, except for the
 // comment record, which gathers every message of the run.
 void ClearUnlessMessageRecord(std::string_view name, SearchContext& context) {
@@ -53,11 +43,30 @@ void ClearUnlessMessageRecord(std::string_view name, SearchContext& context) {
 
 }  // namespace
 
+std::string FoldedFilePath(std::string_view scriptDir, std::string_view name, std::size_t limit) {
+  const std::size_t dirLength = scriptDir.size() - RootPrefixLength(scriptDir);
+  const std::size_t room = limit - std::min(dirLength, limit);
+  std::string path = ResolveFoldedPath(scriptDir, name.substr(0, room));
+  CutPathToLimit(path, limit);
+  return path;
+}
+
+std::string TableFilePath(std::string_view scriptDir, std::string_view name) {
+  std::string path = std::string(scriptDir).append(name);
+  CutPathToLimit(path, kFilePathMax);
+  return path;
+}
+
+std::string CommentFilePath(std::string_view scriptDir, std::string_view name) {
+  std::string fileName(name.substr(0, kCmtFileNameMax));
+  FoldPath(fileName);
+  return std::string(scriptDir) + fileName;
+}
+
 // FILE,table,key,rec1,rec2...
 StatementFlow cmdFile(StatementCall& call) {
   SearchContext& context = call.context;
-  std::string path = std::string(call.scriptDir) + StatementField(call, 1);
-  CutPathToLimit(path, kFilePathMax);
+  const std::string path = TableFilePath(call.scriptDir, StatementField(call, 1));
   std::string key = StatementField(call, 2, kFileKeyMax);
   TextLineReader table(path);
   if (!table.IsOpen()) return StatementFlow::kNextLine;
@@ -78,9 +87,7 @@ StatementFlow cmdFile(StatementCall& call) {
 // CMTFILE,file,record  then  REC,condition,section ...  up to  \CMTFILE
 StatementFlow cmdCmtFile(StatementCall& call) {
   SearchContext& context = call.context;
-  std::string fileName = StatementField(call, 1, kCmtFileNameMax);
-  FoldPath(fileName);
-  const std::string path = std::string(call.scriptDir) + fileName;
+  const std::string path = CommentFilePath(call.scriptDir, StatementField(call, 1));
   const std::string recordName = StatementField(call, 2, kCmtFileRecordNameMax);
   const std::size_t lineEnd = BlockLineEnd(context);
   bool matched = false;
@@ -125,11 +132,11 @@ StatementFlow cmdGetRcMsg(StatementCall& call) {
 
   TextLineReader messages(path);
   if (!messages.IsOpen()) {
-    std::printf("Ra_serch:GetRcMsg() Can't open file [%s]\n", path.c_str());
+    DictionaryDiagnostics() << "Ra_serch:GetRcMsg() Can't open file [" << path << "]\n";
     return StatementFlow::kNextLine;
   }
   if (!SkipToSectionMarker(messages, marker)) {
-    std::printf("Ra_serch:GetRcMsg() Can't find [%s] in [%s]\n", marker.c_str(), path.c_str());
+    DictionaryDiagnostics() << "Ra_serch:GetRcMsg() Can't find [" << marker << "] in [" << path << "]\n";
     SetNamedValue(kNothingFoundVariable, "1", context);
     return StatementFlow::kNextLine;
   }
@@ -139,7 +146,7 @@ StatementFlow cmdGetRcMsg(StatementCall& call) {
     DefineValue(recordName, line, context);
   });
   if (end == SectionEnd::kEndOfFile) {
-    std::printf("Ra_serch:GetRcMsg() Unexpected EOF in [%s]\n", path.c_str());
+    DictionaryDiagnostics() << "Ra_serch:GetRcMsg() Unexpected EOF in [" << path << "]\n";
   }
   SetNamedValue(kNothingFoundVariable, "0", context);
   return StatementFlow::kNextLine;

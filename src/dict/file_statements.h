@@ -33,6 +33,14 @@ inline constexpr std::size_t kDspCmtRecordNameMax = 79;
 // where they replace the values of any other record.
 inline constexpr std::string_view kMessageRecord = "%MSG";
 
+// The paths of the files the statements name, in the running script's
+// directory: FILE's table as named (cut at kFilePathMax), CMTFILE's file
+// with its name folded, and GETRCMSG's and DSPCMT's folded as a whole
+// within `limit` characters.
+std::string TableFilePath(std::string_view scriptDir, std::string_view name);
+std::string CommentFilePath(std::string_view scriptDir, std::string_view name);
+std::string FoldedFilePath(std::string_view scriptDir, std::string_view name, std::size_t limit);
+
 // FILE,table,key,rec1,rec2...: the table row whose first field is the key
 // gives its field 1 to rec1, field 2 to rec2 and so on ("-" skips one).
 StatementFlow cmdFile(StatementCall& call);

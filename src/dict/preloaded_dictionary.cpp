@@ -79,10 +79,14 @@ int LoadPreloadedDictionary(const std::string& path, SearchContext& context) {
 }
 
 int PreloadRcDictionary() {
-  SearchContext& context = PreloadedSearchContext();
-  ResetPreloadedContext(context);
   std::string path;
   GetRcTablePath(path);
+  return PreloadDictionaryFile(path);
+}
+
+int PreloadDictionaryFile(const std::string& path) {
+  SearchContext& context = PreloadedSearchContext();
+  ResetPreloadedContext(context);
   if (LoadPreloadedDictionary(path, context) != 0) {
     ReleaseRcDictionary();
     return 0;
@@ -107,9 +111,12 @@ int RunPreloadedScript(std::string_view rcText, const std::string& path, ScriptO
 }
 
 int GetRcNamePreloaded(std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info) {
-  const std::string rcText = FormatRcKey(rc);
   std::string path;
   GetRcTablePath(path);
+  return GetRcNamePreloaded(FormatRcKey(rc), path, info);
+}
+
+int GetRcNamePreloaded(std::string_view rcText, const std::string& path, RcInfo& info) {
   ScriptOutput output;
   const int result = RunPreloadedScript(rcText, path, &output, nullptr, RunFru, nullptr);
   if (result >= 0) info.rcName = output.rcName.substr(0, kRcNameMax);

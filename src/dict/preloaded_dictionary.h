@@ -30,6 +30,8 @@ SearchContext& PreloadedSearchContext();
 // context. A load while loaded releases the earlier one first (the file
 // images stay cached). 1 when loaded, 0 when not.
 int PreloadRcDictionary();
+// The same for the dictionary at `path`.
+int PreloadDictionaryFile(const std::string& path);
 // Loads the file at `path` into `context` through the file cache: a path
 // loaded before is not read again until the cache is released. 0, or -1
 // when the file doesn't exist or can't be read.
@@ -42,6 +44,9 @@ int RunPreloadedScript(std::string_view rcText, const std::string& path, ScriptO
 // The RC's name from the preloaded dictionary into info.rcName; nothing
 // else of `info` is written. The run's result.
 int GetRcNamePreloaded(std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info);
+// The same for an RC text of 16 hexadecimal digits, with companion files
+// beside the dictionary at `path`.
+int GetRcNamePreloaded(std::string_view rcText, const std::string& path, RcInfo& info);
 // Frees the preloaded context's lines, records and variables, and the file
 // cache.
 void ReleaseRcDictionary();

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <iostream>
 
+#include "dict/diagnostics.h"
 #include "dict/run_mode.h"
 #include "dict/script_output.h"
 #include "dict/script_run.h"
@@ -36,7 +36,7 @@ std::vector<RcFruRow> CopyFruRows(const ScriptOutput& output, int rowCount) {
 std::string& GetRcTablePath(std::string& path) {
   std::string confDir;
   if (GetSetupValue("COMMON", "CONF_DIR", SetupFilePath(), kSetupValueSize, confDir) != 0) {
-    std::cout << kRcTablePathFailed << '\n';
+    DictionaryDiagnostics() << kRcTablePathFailed << '\n';
     return path;
   }
   path = DictionaryFilePath(confDir, kDictionaryFileName);
@@ -55,11 +55,14 @@ int NormalizeRcText(std::string& rcText) {
 }
 
 int GetRcInfo(std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info, std::string& path) {
-  const std::string rcText = FormatRcKey(rc);
   GetRcTablePath(path);
+  return LookUpRcText(FormatRcKey(rc), kRcInfoRunMode, path, info);
+}
+
+int LookUpRcText(std::string_view rcText, RunMode mode, const std::string& path, RcInfo& info) {
   ScriptOutput output;
   std::string comment;
-  const int result = RunScript(rcText, path, &output, &comment, kRcInfoRunMode, nullptr);
+  const int result = RunScript(rcText, path, &output, &comment, mode, nullptr);
   if (result < 0) return result;
   info.rcName = Cut(output.rcName, kRcNameMax);
   info.comment = Cut(comment, kRcCommentMax);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "dict/rc_info.h"
+#include "dict/run_mode.h"
 #include "shell/reference_code.h"
 
 namespace rcv {
@@ -21,6 +22,10 @@ int GetRcInfo(std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info);
 
 // As GetRcInfo, with the dictionary path built into `path`.
 int GetRcInfo(std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info, std::string& path);
+
+// GetRcInfo's road for an RC text of 16 hexadecimal digits, the dictionary
+// at `path` and the run's mode (RunFru and RunComment, and a language).
+int LookUpRcText(std::string_view rcText, RunMode mode, const std::string& path, RcInfo& info);
 
 inline constexpr std::string_view kDictionaryFileName = "rcdicttbl.csv";
 inline constexpr std::string_view kRcTablePathFailed = "Getting RC table path failed.";

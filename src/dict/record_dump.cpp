@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dict/diagnostics.h"
 #include "dict/search_context.h"
 
 namespace rcv {
@@ -21,5 +22,7 @@ int DumpRecordTable(SearchContext& context, std::ostream& out) {
   out.flush();
   return 0;
 }
+
+int DumpRecordTable(SearchContext& context) { return DumpRecordTable(context, DictionaryDiagnostics()); }
 
 }  // namespace rcv

@@ -1,11 +1,11 @@
 #include "dict/record_statements.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 
 #include "dict/brace_expansion.h"
 #include "dict/companion_text.h"
+#include "dict/diagnostics.h"
 #include "dict/expression.h"
 #include "dict/record_table.h"
 #include "dict/statement_fields.h"
@@ -34,8 +34,7 @@ void AddNewRecord(std::string_view name, std::string_view value, SearchContext& 
 }
 
 void PrintUnexpectedSetName(std::string_view name) {
-  std::printf("Ra_search cmdSet() Unexpected string [%.*s]\n", static_cast<int>(name.size()),
-              name.data());
+  DictionaryDiagnostics() << "Ra_search cmdSet() Unexpected string [" << name << "]\n";
 }
 
 // A row that carries on the row matched before it: "*" once the first

@@ -46,4 +46,62 @@ void TextConversion::ConvertText(std::string_view text, std::ostream& out) const
   }
 }
 
+namespace {
+
+// One conversion from Shift-JIS to UTF-8, closed when it goes.
+class Utf8Conversion {
+ public:
+  Utf8Conversion() : handle_(iconv_open("UTF-8", std::string(kDictionaryCodeSet).c_str())) {}
+  ~Utf8Conversion() {
+    if (IsOpen()) iconv_close(handle_);
+  }
+  Utf8Conversion(const Utf8Conversion&) = delete;
+  Utf8Conversion& operator=(const Utf8Conversion&) = delete;
+  bool IsOpen() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+  iconv_t get() const { return handle_; }
+
+ private:
+  iconv_t handle_;
+};
+
+constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
+
+}  // namespace
+
+std::string ShiftJisToUtf8(std::string_view text) {
+  static const Utf8Conversion conversion;
+  std::string converted;
+  if (!conversion.IsOpen()) {
+    // Without the conversion only ASCII can be trusted.
+    for (const char c : text) {
+      if (static_cast<unsigned char>(c) < 0x80) {
+        converted += c;
+      } else {
+        converted += kReplacementCharacter;
+      }
+    }
+    return converted;
+  }
+  iconv(conversion.get(), nullptr, nullptr, nullptr, nullptr);
+  std::string input(text);
+  char* in = input.data();
+  std::size_t inLeft = input.size();
+  while (inLeft > 0) {
+    char pass[kConversionPassSize];
+    char* outPos = pass;
+    std::size_t outLeft = sizeof pass;
+    const std::size_t result = iconv(conversion.get(), &in, &inLeft, &outPos, &outLeft);
+    const int error = errno;
+    converted.append(pass, static_cast<std::size_t>(outPos - pass));
+    if (result != static_cast<std::size_t>(-1) || error == E2BIG) continue;
+    // An invalid or cut-off sequence: one byte is replaced, and the rest
+    // converts from the initial state.
+    converted += kReplacementCharacter;
+    ++in;
+    --inLeft;
+    iconv(conversion.get(), nullptr, nullptr, nullptr, nullptr);
+  }
+  return converted;
+}
+
 }  // namespace rcv

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 namespace rcv {
@@ -35,5 +36,10 @@ class TextConversion {
   static iconv_t NoHandle() { return reinterpret_cast<iconv_t>(-1); }
   iconv_t handle_ = NoHandle();
 };
+
+// Dictionary text (Shift-JIS) as UTF-8, for output that must be UTF-8
+// whatever the terminal: a byte that starts no valid character becomes
+// U+FFFD.
+std::string ShiftJisToUtf8(std::string_view text);
 
 }  // namespace rcv

@@ -21,9 +21,10 @@ namespace {
 
 constexpr auto kRunTimeLimit = std::chrono::seconds(20);
 
-std::string ViewerPath() {
-  const char* path = std::getenv("RCVIEWER_BIN");
-  return path != nullptr ? path : "build/rcviewer";
+// The programs lie in the build folder that RCV_PROGRAM_DIR names.
+std::string ProgramPath(std::string_view name) {
+  const char* dir = std::getenv("RCV_PROGRAM_DIR");
+  return std::string(dir != nullptr ? dir : "build") + "/" + std::string(name);
 }
 
 // The child's environment: ours without RCVIEWER_ROOT and LANG, then the
@@ -62,16 +63,22 @@ int WaitWithLimit(pid_t child) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-}  // namespace
+std::string ReadAndRemove(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  std::filesystem::remove(path);
+  return text;
+}
 
-ViewerRun RunViewer(const std::string& root, const std::vector<std::string>& args, const std::string& input,
-                    const std::vector<std::string>& extraEnv) {
+ViewerRun RunProgram(const std::string& program, const std::string& root, const std::vector<std::string>& args,
+                     const std::string& input, const std::vector<std::string>& extraEnv) {
   namespace fs = std::filesystem;
   const fs::path inputPath = fs::path(root) / ".e2e-input";
   const fs::path outputPath = fs::path(root) / ".e2e-output";
+  const fs::path errorPath = fs::path(root) / ".e2e-errors";
   std::ofstream(inputPath, std::ios::binary) << input;
 
-  std::vector<std::string> argv = {ViewerPath()};
+  std::vector<std::string> argv = {program};
   argv.insert(argv.end(), args.begin(), args.end());
   std::vector<std::string> env = ChildEnvironment(root, extraEnv);
   std::vector<char*> argPointers = PointersTo(argv);
@@ -81,18 +88,30 @@ ViewerRun RunViewer(const std::string& root, const std::vector<std::string>& arg
   if (child == 0) {
     const int in = open(inputPath.c_str(), O_RDONLY);
     const int out = open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int err = open(errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     dup2(in, STDIN_FILENO);
     dup2(out, STDOUT_FILENO);
+    dup2(err, STDERR_FILENO);
     execve(argPointers[0], argPointers.data(), envPointers.data());
     _exit(127);
   }
   ViewerRun run;
   run.exitStatus = WaitWithLimit(child);
-  std::ifstream output(outputPath, std::ios::binary);
-  run.screen.assign(std::istreambuf_iterator<char>(output), std::istreambuf_iterator<char>());
+  run.screen = ReadAndRemove(outputPath);
+  run.errors = ReadAndRemove(errorPath);
   fs::remove(inputPath);
-  fs::remove(outputPath);
   return run;
+}
+
+}  // namespace
+
+ViewerRun RunViewer(const std::string& root, const std::vector<std::string>& args, const std::string& input,
+                    const std::vector<std::string>& extraEnv) {
+  return RunProgram(ProgramPath("rcviewer"), root, args, input, extraEnv);
+}
+
+ViewerRun RunRcdict(const std::string& root, const std::vector<std::string>& args, const std::string& input) {
+  return RunProgram(ProgramPath("rcdict"), root, args, input, {});
 }
 
 }  // namespace rcv::e2e

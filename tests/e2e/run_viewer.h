@@ -10,6 +10,7 @@ namespace rcv::e2e {
 
 struct ViewerRun {
   std::string screen;  // everything written to standard output
+  std::string errors;  // everything written to standard error
   int exitStatus = -1;
 };
 
@@ -18,6 +19,8 @@ struct ViewerRun {
 // exit status -1 (a hang is a failure, never a stuck test).
 ViewerRun RunViewer(const std::string& root, const std::vector<std::string>& args,
                     const std::string& input, const std::vector<std::string>& extraEnv = {});
+// The same for the dictionary maintainer's command, rcdict.
+ViewerRun RunRcdict(const std::string& root, const std::vector<std::string>& args, const std::string& input = "");
 
 // The access code that opens CE mode.
 inline constexpr const char* kCeAccessCode = "tonbar47";

@@ -1,0 +1,72 @@
+#include "dict/dictionary_check.h"
+
+#include <gtest/gtest.h>
+
+#include "fixture/fixture_tree.h"
+
+namespace rcv {
+namespace {
+
+// The findings of a dictionary whose top script is `top`, with companion
+// files a.csv (an EXEC target) and msg.txt beside it, as "LINE severity:
+// message" lines.
+std::vector<std::string> Findings(std::string_view top, std::string_view execTarget = "REM\n") {
+  fixture::FixtureTree tree;
+  tree.WriteFile("d/top.csv", top);
+  tree.WriteFile("d/a.csv", execTarget);
+  tree.WriteFile("d/msg.txt", "/*S1*/\n/*E*/\n");
+  std::vector<std::string> lines;
+  for (const CheckFinding& finding : CheckDictionary((tree.root() / "d/top.csv").string())) {
+    std::string message = finding.message;
+    // The paths tried lie in the temporary tree.
+    if (const std::size_t open = message.find(" ("); open != std::string::npos) message.resize(open);
+    lines.push_back(std::to_string(finding.line) + " " + std::string(SeverityName(finding.severity)) + ": " + message);
+  }
+  return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(DictionaryCheckTest, CleanDictionaryHasNoFindings) {
+  EXPECT_EQ(Lines{}, Findings("RC-CODE,47GH\nIFDEF,$GH = 01 & $G < 3\nEXEC,a.csv\nELSE\nGETRCMSG,%MSG,MSG.TXT,1\n"
+                              "\\IFDEF\nDEFINE,,%UNIT\nREC,$G = 1,U1\nREC,*,MB\n\n\\DEFINE\nCMTFILE,msg.txt,%MSG\n"
+                              "REC,1,X\nanything\n\\CMTFILE\nSET,%RC-NAME,N\n"));
+}
+
+TEST(DictionaryCheckTest, StructureErrors) {
+  const std::pair<std::string, Lines> cases[] = {
+      {"IFDEF,1\nREM\n", {"1 error: IFDEF block is never closed"}},
+      {"ELSE\n\\IFDEF\n\\DEFINE\n", {"1 error: ELSE without IFDEF", "2 error: \\IFDEF without IFDEF",
+                                     "3 error: \\DEFINE without its opening line"}},
+      {"DEFINE,,%A\nREC,1,x\nSET,%A,b\n", {"3 error: \"SET\" inside a DEFINE block ends it without \\DEFINE"}},
+      {"CMTFILE,msg.txt,%MSG\nREC,1,S\n", {"1 error: CMTFILE block is never closed"}},
+      {"rem,lower case\n", {"1 error: unknown keyword \"rem\" ends the run"}},
+      {"IFDEF,1 + + 2\n\\IFDEF\nIFDEF,1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n\\IFDEF\n",
+       {"1 error: condition \"1 + + 2\": an operator lacks two values",
+        "3 error: condition \"1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\": more than 16 values at once"}},
+  };
+  for (const auto& [script, expected] : cases) EXPECT_EQ(expected, Findings(script)) << script;
+}
+
+TEST(DictionaryCheckTest, FilesChainsAndWhatThePreloadedRoadLoses) {
+  const std::pair<std::string, Lines> cases[] = {
+      {"EXEC,b.csv\nFILE,tbl.csv,$GH,%A\nCMTFILE,c.txt,%MSG\n\\CMTFILE\nDSPCMT,%MSG,d.txt\n",
+       {"1 error: EXEC target \"b.csv\" can't be opened", "2 error: FILE file \"tbl.csv\" can't be opened",
+        "3 error: CMTFILE file \"c.txt\" can't be opened", "5 error: DSPCMT file \"d.txt\" can't be opened"}},
+      {"GETRCMSG,%MSG,m{MN}.txt,1\nRC-CODE,47 \nSET,NAME,x\n",
+       {"1 warning: GETRCMSG file name \"m{MN}.txt\" is built from variables and can't be checked",
+        "2 warning: RC-CODE pattern ending in blanks never matches",
+        "3 warning: SET name \"NAME\" begins neither with $ nor with %"}},
+      {"REM,\x83\x41\nREM," + std::string(1100, 'x') + "\nEXIT",
+       {"1 warning: bytes of 0x80 and above are dropped by the preloaded dictionary",
+        "2 warning: line longer than 1023 bytes is cut into several lines",
+        "2 error: unknown keyword \"xxxxxxxxxxxxxxxxxxx\" ends the run",  // the second piece of the cut line
+        "3 warning: last line has no line feed: the preloaded dictionary drops it"}},
+  };
+  for (const auto& [script, expected] : cases) EXPECT_EQ(expected, Findings(script)) << script;
+  EXPECT_EQ(Lines{"1 error: EXEC chain reaches itself: top.csv -> a.csv -> top.csv"},
+            Findings("EXEC,a.csv\n", "EXEC,top.csv\n"));
+}
+
+}  // namespace
+}  // namespace rcv

@@ -1,0 +1,36 @@
+// How much of a set of logged RCs a dictionary knows: every RC looked up,
+// counted by record as found, unknown (-3) or failed (any other negative
+// result), and the unknown ones listed by how often they were logged.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "shell/reference_code.h"
+
+namespace rcv {
+
+struct UnknownRc {
+  std::string rc;  // the 16 digits the dictionary is keyed by
+  std::size_t count = 0;
+};
+
+struct RcCoverage {
+  std::size_t records = 0;
+  std::size_t distinct = 0;  // RCs that differ in their leading 8 bytes
+  std::size_t found = 0;
+  std::size_t unknown = 0;
+  std::size_t failed = 0;
+  std::vector<UnknownRc> unknownRcs;  // most frequent first, then by RC
+};
+
+// The lookup gives the dictionary's result for an RC's 16 digits. Each
+// distinct RC is looked up once.
+using RcTextLookup = std::function<int(const std::string& rcText)>;
+
+RcCoverage CountRcCoverage(std::span<const ReferenceCode> rcs, const RcTextLookup& lookup);
+
+}  // namespace rcv

@@ -1,0 +1,13 @@
+// rcdict: the dictionary maintainer's command. Everything lives in the
+// library; main binds it to the terminal.
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "rcdict/rcdict_command.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv, argv + argc);
+  return rcv::RunRcdict(args, std::cin, std::cout, std::cerr, std::getenv("LANG"));
+}

@@ -1,0 +1,128 @@
+// rcdict, the dictionary maintainer's command, on the demo dictionary: each
+// command in text and JSON, and its exit statuses.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "fixture/demo_tree.h"
+#include "fixture/fixture_tree.h"
+#include "run_viewer.h"
+
+namespace rcv::e2e {
+namespace {
+
+using Json = nlohmann::json;
+
+class RcdictE2eTest : public ::testing::Test {
+ protected:
+  void SetUp() override { fixture::WriteDemoTree(tree_.root()); }
+  ViewerRun Run(const std::vector<std::string>& args, const std::string& input = "") {
+    return RunRcdict(tree_.root().string(), args, input);
+  }
+  // Every line of the output as one JSON object.
+  static std::vector<Json> JsonLines(const std::string& text) {
+    std::vector<Json> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(Json::parse(line));
+    return lines;
+  }
+  fixture::FixtureTree tree_;
+};
+
+TEST_F(RcdictE2eTest, LookupPrintsOneBlockPerRc) {
+  const ViewerRun run = Run({"lookup", "47 0100 10 00000001+"});
+  EXPECT_EQ(
+      "RC      : 4701001000000001\n"
+      "RESULT  : 1\n"
+      "NAME    : CPU0 CACHE CORRECTED\n"
+      "FRU 1   : CPU0     PROC_CARD        CHK 1\n"
+      "COMMENT : The service processor detected a hardware error.\n"
+      "          Check the units in the FRU list; replace them if the error recurs.\n"
+      "          CPU0 corrected a cache error (failure code 00000001).\n"
+      "          No action is needed unless the error repeats within 24 hours.\n"
+      "\n",
+      run.screen);
+  EXPECT_EQ("", run.errors);
+  EXPECT_EQ(0, run.exitStatus);
+}
+
+TEST_F(RcdictE2eTest, LookupAsJsonFromStandardInput) {
+  const ViewerRun run = Run({"lookup", "--json", "--lang", "JP"}, "4A04024000000001\n\n5109990100000001\nxyz\n");
+  const std::vector<Json> lines = JsonLines(run.screen);
+  ASSERT_EQ(3u, lines.size());
+  EXPECT_EQ((Json{{"rc", "4A04024000000001"},
+                  {"result", 2},
+                  {"name", "FAN2 SPEED LOW"},
+                  {"fru",
+                   {{{"unit", "FAN2"}, {"fru", "FAN_UNIT"}, {"action", "RPL"}, {"weight", "1"}},
+                    {{"unit", "MB"}, {"fru", "FAN_CABLE"}, {"action", "CHK"}, {"weight", "2"}}}},
+                  {"comment",
+                   "装置内部の環境異常を検出しました。\nファンの回転状態と吸気温度を確認してください。\n"
+                   "異常が続く場合は、保守員に連絡してください。"}}),
+            lines[0]);
+  EXPECT_EQ(-3, lines[1]["result"]);
+  EXPECT_EQ(-1, lines[2]["result"]);
+  EXPECT_EQ("rcdict: not an RC of 16 hexadecimal digits: xyz\n", run.errors);
+  EXPECT_EQ(1, run.exitStatus);
+}
+
+TEST_F(RcdictE2eTest, PreloadedLookupCarriesVariablesAndKeepsDiagnosticsOffTheOutput) {
+  tree_.WriteFile(tree_.DictionaryDir() / "rcdicttbl.csv",
+                  "IFDEF,$sn = 1\nSET,%RC-NAME,AGAIN {G}\nELSE\nRC-CODE,GH\nSET,$sn,1\nSET,%RC-NAME,FIRST\n\\IFDEF\n"
+                  "SET,BAD,x\nCOMMENT,%UNIT,MB\n");
+  const ViewerRun run = Run({"lookup", "--preloaded", "--json", "4701001000000001", "5A01001000000001"});
+  EXPECT_EQ(
+      "{\"rc\":\"4701001000000001\",\"result\":1,\"name\":\"FIRST\"}\n"
+      "{\"rc\":\"5A01001000000001\",\"result\":1,\"name\":\"AGAIN 4\"}\n",
+      run.screen);
+  EXPECT_EQ("Ra_search cmdSet() Unexpected string [BAD]\nRa_search cmdSet() Unexpected string [BAD]\n", run.errors);
+  EXPECT_EQ(0, run.exitStatus);
+}
+
+TEST_F(RcdictE2eTest, CheckReportsFindingsAndCoverCountsTheLog) {
+  const ViewerRun clean = Run({"check"});
+  EXPECT_EQ("", clean.screen + clean.errors);
+  EXPECT_EQ(0, clean.exitStatus);
+
+  const ViewerRun cover = Run({"cover", "--json"});
+  EXPECT_EQ(
+      "{\"records\":340,\"distinct\":10,\"found\":302,\"unknown\":38,\"failed\":0,\"unknown_rcs\":"
+      "[{\"rc\":\"5109990100000001\",\"count\":19},{\"rc\":\"E700100200001000\",\"count\":19}]}\n",
+      cover.screen);
+  EXPECT_EQ(0, cover.exitStatus);
+
+  tree_.WriteFile(tree_.root() / "work/top.csv", "IFDEF,1 = 1\nEXEC,missing.csv\nBOGUS\n");
+  const std::string top = (tree_.root() / "work/top.csv").string();
+  const ViewerRun check = Run({"--dict", top, "check", "--json"});
+  const std::vector<Json> findings = JsonLines(check.screen);
+  ASSERT_EQ(3u, findings.size()) << check.screen;
+  EXPECT_EQ((Json{{"path", top}, {"line", 1}, {"severity", "error"}, {"message", "IFDEF block is never closed"}}),
+            findings[0]);
+  EXPECT_TRUE(findings[1]["message"].get<std::string>().starts_with("EXEC target \"missing.csv\" can't be opened ("));
+  EXPECT_EQ("unknown keyword \"BOGUS\" ends the run", findings[2]["message"]);
+  EXPECT_EQ(1, check.exitStatus);
+}
+
+TEST_F(RcdictE2eTest, ExitStatuses) {
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+  };
+  const Case cases[] = {
+      {{"--help"}, 0},
+      {{}, 2},
+      {{"lookup", "--bogus"}, 2},
+      {{"check", "--preloaded"}, 2},
+      {{"lookup", "--lang", "FR", "4701001000000001"}, 2},
+      {{"--dict", "/nonexistent/rcdicttbl.csv", "check"}, 2},
+      {{"cover", "/nonexistent/rc.log"}, 2},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.status, Run(c.args).exitStatus) << testing::PrintToString(c.args);
+  std::filesystem::remove(tree_.MainteData() / "vrk_setup.conf");
+  const ViewerRun noSetup = Run({"lookup", "4701001000000001"});
+  EXPECT_EQ("Getting RC table path failed.\n", noSetup.errors);
+  EXPECT_EQ(2, noSetup.exitStatus);
+}
+
+}  // namespace
+}  // namespace rcv::e2e
