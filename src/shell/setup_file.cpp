@@ -49,7 +49,9 @@ int GetSetupValue(std::string_view section, std::string_view key, const std::str
   UniqueFile file = OpenRegularFile(path);
   if (!file) return -1;
 
-  const std::string header = CutName("[" + std::string(section) + "]");
+  std::string header(1, '[');
+  header.append(section).push_back(']');
+  header = CutName(std::move(header));
   std::string line;
   bool inSection = false;
   while (!inSection && ReadLinePiece(file.get(), line)) {
