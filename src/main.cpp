@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "marlog/display_mar.h"
 #include "rclog/display_rc.h"
 #include "rclog/save_rc.h"
 #include "sel/display_sel.h"
@@ -21,7 +22,7 @@ int CommandNotFound(rcv::Screen& screen) {
 constexpr rcv::CommandEntry kCommands[] = {
     {"dr", "Display RC", &rcv::DisplayRc, 0xC0},
     {"ds", "Display SEL", &rcv::DisplaySel, 0x80},
-    {"dm", "Display MAR", &CommandNotFound, 0x80},
+    {"dm", "Display MAR", &rcv::DisplayMar, 0x80},
     {"tqr", "TQR setting", &CommandNotFound, 0x80},
     {"sr", "Save RC", &rcv::SaveRc, 0xC0},
 };
