@@ -1,6 +1,9 @@
 #include "marlog/marlog_index.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <utility>
 
 #include "marlog/text_pieces.h"
@@ -43,22 +46,17 @@ std::vector<MarlogIndexEntry> ParseMarlogIndex(std::string_view text, std::uint3
 
 double MarlogSortKey(const MarlogIndexEntry& entry) {
   const std::string key = entry.date + entry.time;
-  return std::strtod(key.c_str(), nullptr);
+  const double value = std::strtod(key.c_str(), nullptr);
+  return std::isnan(value) ? -std::numeric_limits<double>::infinity() : value;
 }
 
 void SortMarlogIndex(std::vector<MarlogIndexEntry>& entries) {
-  // The keys travel with their entries, so that each is read once.
-  std::vector<double> keys;
-  keys.reserve(entries.size());
-  for (const MarlogIndexEntry& entry : entries) keys.push_back(MarlogSortKey(entry));
-  for (std::size_t p = 0; p < entries.size(); ++p) {
-    for (std::size_t q = p + 1; q < entries.size(); ++q) {
-      if (keys[q] > keys[p]) {
-        std::swap(keys[p], keys[q]);
-        std::swap(entries[p], entries[q]);
-      }
-    }
-  }
+  // Each key is read once and travels with its entry.
+  std::vector<std::pair<double, MarlogIndexEntry>> keyed;
+  keyed.reserve(entries.size());
+  for (MarlogIndexEntry& entry : entries) keyed.emplace_back(MarlogSortKey(entry), std::move(entry));
+  std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+  for (std::size_t i = 0; i < keyed.size(); ++i) entries[i] = std::move(keyed[i].second);
 }
 
 }  // namespace rcv

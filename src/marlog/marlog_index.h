@@ -41,11 +41,13 @@ struct MarlogIndexEntry {
 std::vector<MarlogIndexEntry> ParseMarlogIndex(std::string_view text, std::uint32_t stackMax);
 
 // Date and time as one decimal number, YYYYMMDDHHMMSS, read the way strtod
-// reads the fourteen characters.
+// reads the fourteen characters; one that reads as no number at all (NaN)
+// sorts as the oldest.
 double MarlogSortKey(const MarlogIndexEntry& entry);
 
-// Newest first, by an exchange selection: each position in turn takes, from
-// the entries after it, every one whose key is greater than its own.
+// Newest first. Entries with equal keys keep their order in the index, and
+// the cost grows as n log n, so a long index with a large MAR_STACK_MAX
+// still opens at once.
 void SortMarlogIndex(std::vector<MarlogIndexEntry>& entries);
 
 }  // namespace rcv

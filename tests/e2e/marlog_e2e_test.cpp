@@ -107,6 +107,14 @@ TEST_F(MarlogE2eTest, RecordWithNothingAttachedEndsAtTheEnterKey) {
   EXPECT_TRUE(screen.ends_with(" No FRU\n\n-- End of data. --\n\nPRESS ENTER KEY\n\n" + kIndex + "\n")) << screen;
 }
 
+TEST_F(MarlogE2eTest, LongIndexWithALargeStackOpensAtOnce) {
+  tree_.WriteSetup({.marStackMax = "9999999"});
+  std::string index;
+  for (int i = 0; i < 50000; ++i) index += "1,20231201," + std::to_string(100000 + i) + ",0001,R\n";
+  fixture::WriteMarlogIndex(tree_, index);
+  EXPECT_EQ(1, Run("q\n").exitStatus);
+}
+
 TEST_F(MarlogE2eTest, JunkFilesNeverCrashHangOrChange) {
   std::string junk;
   for (int i = 0; i < 20000; ++i) junk += static_cast<char>((i * 131 + 7) % 256);
