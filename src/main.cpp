@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "marlog/display_mar.h"
 #include "rclog/display_rc.h"
 #include "rclog/save_rc.h"
 #include "sel/display_sel.h"
@@ -13,16 +14,10 @@
 
 namespace {
 
-// Screens that this build doesn't carry yet answer like an unknown word.
-int CommandNotFound(rcv::Screen& screen) {
-  screen.out() << "command not found.\n";
-  return 1;
-}
-
 constexpr rcv::CommandEntry kCommands[] = {
     {"dr", "Display RC", &rcv::DisplayRc, 0xC0},
     {"ds", "Display SEL", &rcv::DisplaySel, 0x80},
-    {"dm", "Display MAR", &CommandNotFound, 0x80},
+    {"dm", "Display MAR", &rcv::DisplayMar, 0x80},
     {"tqr", "TQR setting", &rcv::TqrSetting, 0x80},
     {"sr", "Save RC", &rcv::SaveRc, 0xC0},
 };

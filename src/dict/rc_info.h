@@ -6,15 +6,18 @@
 #include <string>
 #include <vector>
 
+#include "dict/rc_info_layout.h"
+
 namespace rcv {
 
-inline constexpr std::size_t kRcNameMax = 31;
-inline constexpr std::size_t kRcCommentMax = 4095;
-inline constexpr std::size_t kRcInfoFruRows = 6;
-inline constexpr std::size_t kActionCodeMax = 3;
-inline constexpr std::size_t kWeightMax = 3;
-inline constexpr std::size_t kUnitMnemonicMax = 7;
-inline constexpr std::size_t kFruMnemonicMax = 15;
+// Each text keeps what its stored width holds before the terminating zero.
+inline constexpr std::size_t kRcNameMax = rc_info_layout::kRcNameWidth - 1;
+inline constexpr std::size_t kRcCommentMax = rc_info_layout::kCommentWidth - 1;
+inline constexpr std::size_t kRcInfoFruRows = rc_info_layout::kFruRowCount;
+inline constexpr std::size_t kActionCodeMax = rc_info_layout::kActionCodeWidth - 1;
+inline constexpr std::size_t kWeightMax = rc_info_layout::kWeightWidth - 1;
+inline constexpr std::size_t kUnitMnemonicMax = rc_info_layout::kUnitMnemonicWidth - 1;
+inline constexpr std::size_t kFruMnemonicMax = rc_info_layout::kFruMnemonicWidth - 1;
 
 struct RcFruRow {
   std::string actionCode;
