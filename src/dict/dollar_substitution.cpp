@@ -20,8 +20,15 @@ void AppendCut(std::string& text, std::string_view piece) { rcv::AppendCut(text,
 
 bool SubstituteDollar(std::string& token, SearchContext& context) {
   if (token.empty() || token.front() != '$') return true;
-  const std::string_view rest = std::string_view(token).substr(1);
   std::string result;
+  if (!SubstituteDollar(token, result, context)) return false;
+  token = std::move(result);
+  return true;
+}
+
+bool SubstituteDollar(std::string_view token, std::string& result, SearchContext& context) {
+  const std::string_view rest = token.substr(1);
+  result.clear();
   if (rest.empty()) {
     const std::string* value = FindVariable("", context);
     if (value == nullptr) return false;
@@ -50,7 +57,6 @@ bool SubstituteDollar(std::string& token, SearchContext& context) {
     }
     if (pos >= rest.size() || !IsLetterOrDigit(rest[pos])) break;
   }
-  token = std::move(result);
   return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace rcv {
 
@@ -18,5 +19,7 @@ inline constexpr std::size_t kDollarResultMax = 19;
 // the token and applies its bit field. Returns false, leaving the token as
 // it was, when it names a variable that is not defined.
 bool SubstituteDollar(std::string& token, SearchContext& context);
+// The same for a token that begins with "$", into `result`.
+bool SubstituteDollar(std::string_view token, std::string& result, SearchContext& context);
 
 }  // namespace rcv

@@ -38,10 +38,19 @@ struct TokenSlots {
   std::size_t count = 0;
 };
 
+// A value on the stack: an operand's token in place, or a result of its own.
+struct ValueSlot {
+  const std::string* token = nullptr;
+  std::string own;
+  std::string_view text() const { return token ? std::string_view(*token) : std::string_view(own); }
+};
+using ValueStack = std::array<ValueSlot, kValueStackSlots>;
+
 // The working texts of one evaluation.
 struct EvalScratch {
   TokenSlots tokens;
-  std::array<std::string, kValueStackSlots> values;
+  ValueStack values;
+  std::string result;  // an operator's result before it takes its slot
 };
 
 // Evaluations nest through placeholder values; each level keeps its own
@@ -114,10 +123,9 @@ bool SubstituteTerms(const PreparedTokens& prepared, TokenSlots& tokens, SearchC
       continue;
     }
     ExpressionToken& term = tokens.termText[i];
-    term = token.text;
-    if (term.front() == kDollarMark) {
-      if (!SubstituteDollar(term, context)) return false;
-    } else if (SpendOneTerm(context.records.braces)) {
+    if (token.text.front() == kDollarMark) {
+      if (!SubstituteDollar(token.text, term, context)) return false;
+    } else if (term = token.text; SpendOneTerm(context.records.braces)) {
       // A name without a record stays as it is and is ignored later, and
       // so does any name once the expansion budget is spent.
       term = GetPlaceholder(term, 1, context);
@@ -156,23 +164,26 @@ bool OrderTokens(const TokenSlots& tokens, Postfix& postfix) {
 
 // Runs the postfix list; the result is the bottom value (nothing for an
 // expression without operands), or false when it can't be computed.
-bool Evaluate(const TokenSlots& tokens, const Postfix& postfix, std::array<std::string, kValueStackSlots>& values,
-              const std::string*& result) {
+bool Evaluate(const TokenSlots& tokens, const Postfix& postfix, EvalScratch& scratch, std::string_view& result) {
+  ValueStack& values = scratch.values;
   std::size_t count = 0;
   for (std::size_t p = 0; p < postfix.count; ++p) {
     const std::size_t i = postfix.token[p];
     const ExpressionToken& token = *tokens.text[i];
     if (tokens.isOperand[i]) {
       if (count == kValueStackSlots) return false;
-      values[count++] = token;
+      values[count++].token = &token;
     } else if (RankAt(tokens, i) != kNotAnOperatorRank) {
       if (count < 2) return false;
       --count;
-      if (!ApplyOperator(token.front(), values[count - 1], values[count])) return false;
+      ValueSlot& left = values[count - 1];
+      if (!ApplyOperator(token.front(), left.text(), values[count].text(), scratch.result)) return false;
+      std::swap(left.own, scratch.result);
+      left.token = nullptr;
     }
     // Anything else (a placeholder name without a record) takes no part.
   }
-  result = count == 0 ? nullptr : &values[0];
+  result = count == 0 ? std::string_view() : values[0].text();
   return true;
 }
 
@@ -189,10 +200,9 @@ std::int32_t EvalExpression(std::string_view text, SearchContext& context) {
   if (!SubstituteTerms(*prepared, tokens, context)) return 0;
   Postfix postfix;
   if (!OrderTokens(tokens, postfix)) return 0;
-  const std::string* result = nullptr;
-  if (!Evaluate(tokens, postfix, level.scratch().values, result)) return 0;
-  if (result == nullptr) return 0;
-  return IsTrueText(*result) ? 1 : ReadValueNumber(*result);
+  std::string_view result;
+  if (!Evaluate(tokens, postfix, level.scratch(), result)) return 0;
+  return IsTrueText(result) ? 1 : ReadValueNumber(result);
 }
 
 }  // namespace rcv

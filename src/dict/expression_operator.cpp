@@ -10,7 +10,8 @@
 namespace rcv {
 namespace {
 
-using Apply = bool (*)(std::string& left, const std::string& right);
+// Each operator reads its two value texts and writes the result into `out`.
+using Apply = bool (*)(std::string_view left, std::string_view right, std::string& out);
 
 struct OperatorRow {
   char symbol;
@@ -19,34 +20,35 @@ struct OperatorRow {
 };
 
 // Arithmetic wraps in 32 bits, so it runs on the unsigned bits.
-std::uint32_t Bits(const std::string& text) { return static_cast<std::uint32_t>(ReadValueNumber(text)); }
+std::uint32_t Bits(std::string_view text) { return static_cast<std::uint32_t>(ReadValueNumber(text)); }
 
-bool WriteNumber(std::string& left, std::uint32_t bits) {
-  left = WriteValueNumber(static_cast<std::int32_t>(bits));
+bool WriteNumber(std::string& out, std::uint32_t bits) {
+  out = WriteValueNumber(static_cast<std::int32_t>(bits));
   return true;
 }
 
-bool WriteTruth(std::string& left, bool truth) {
-  left.assign(1, truth ? kTrueMark : kFalseMark);
+bool WriteTruth(std::string& out, bool truth) {
+  out.assign(1, truth ? kTrueMark : kFalseMark);
   return true;
 }
 
-// Only the first character of the left slot changes; the rest stays.
-bool WriteLogical(std::string& left, bool truth) {
+// Only the first character of the left value changes; the rest stays.
+bool WriteLogical(std::string_view left, std::string& out, bool truth) {
   const char mark = truth ? kTrueMark : kFalseMark;
-  if (left.empty()) {
-    left.assign(1, mark);
+  out.assign(left);
+  if (out.empty()) {
+    out.assign(1, mark);
   } else {
-    left.front() = mark;
+    out.front() = mark;
   }
   return true;
 }
 
-bool Divide(std::string& left, const std::string& right) {
+bool Divide(std::string_view left, std::string_view right, std::string& out) {
   const std::int64_t divisor = ReadValueNumber(right);
   if (divisor == 0) return false;
   const std::int64_t quotient = std::int64_t{ReadValueNumber(left)} / divisor;  // toward zero
-  return WriteNumber(left, static_cast<std::uint32_t>(quotient));
+  return WriteNumber(out, static_cast<std::uint32_t>(quotient));
 }
 
 // Shorter text padded with leading "0"s; "X" and "S" on either side match
@@ -62,46 +64,49 @@ bool TextsMatch(std::string_view left, std::string_view right) {
   return true;
 }
 
+using View = std::string_view;
+
 constexpr std::array<OperatorRow, 11> kOperators = {{
-    {'#', 5, [](std::string& l, const std::string& r) { return WriteNumber(l, Bits(l) | Bits(r)); }},
-    {'@', 5, [](std::string& l, const std::string& r) { return WriteNumber(l, Bits(l) & Bits(r)); }},
-    {'*', 10, [](std::string& l, const std::string& r) { return WriteNumber(l, Bits(l) * Bits(r)); }},
+    {'#', 5, [](View l, View r, std::string& out) { return WriteNumber(out, Bits(l) | Bits(r)); }},
+    {'@', 5, [](View l, View r, std::string& out) { return WriteNumber(out, Bits(l) & Bits(r)); }},
+    {'*', 10, [](View l, View r, std::string& out) { return WriteNumber(out, Bits(l) * Bits(r)); }},
     {'/', 10, Divide},
-    {'+', 15, [](std::string& l, const std::string& r) { return WriteNumber(l, Bits(l) + Bits(r)); }},
-    {'-', 15, [](std::string& l, const std::string& r) { return WriteNumber(l, Bits(l) - Bits(r)); }},
-    {'<', 20,
-     [](std::string& l, const std::string& r) { return WriteTruth(l, ReadValueNumber(l) < ReadValueNumber(r)); }},
-    {'>', 20,
-     [](std::string& l, const std::string& r) { return WriteTruth(l, ReadValueNumber(l) > ReadValueNumber(r)); }},
-    {'=', 20, [](std::string& l, const std::string& r) { return WriteTruth(l, TextsMatch(l, r)); }},
-    {'&', 25, [](std::string& l, const std::string& r) { return WriteLogical(l, IsTrueText(l) && IsTrueText(r)); }},
-    {'|', 25, [](std::string& l, const std::string& r) { return WriteLogical(l, IsTrueText(l) || IsTrueText(r)); }},
+    {'+', 15, [](View l, View r, std::string& out) { return WriteNumber(out, Bits(l) + Bits(r)); }},
+    {'-', 15, [](View l, View r, std::string& out) { return WriteNumber(out, Bits(l) - Bits(r)); }},
+    {'<', 20, [](View l, View r, std::string& out) { return WriteTruth(out, ReadValueNumber(l) < ReadValueNumber(r)); }},
+    {'>', 20, [](View l, View r, std::string& out) { return WriteTruth(out, ReadValueNumber(l) > ReadValueNumber(r)); }},
+    {'=', 20, [](View l, View r, std::string& out) { return WriteTruth(out, TextsMatch(l, r)); }},
+    {'&', 25, [](View l, View r, std::string& out) { return WriteLogical(l, out, IsTrueText(l) && IsTrueText(r)); }},
+    {'|', 25, [](View l, View r, std::string& out) { return WriteLogical(l, out, IsTrueText(l) || IsTrueText(r)); }},
 }};
 
 const OperatorRow* FindOperator(char c) {
-  for (const OperatorRow& row : kOperators) {
-    if (row.symbol == c) return &row;
-  }
-  return nullptr;
+  // Asked for every operator of every evaluation: one look by character.
+  static const std::array<const OperatorRow*, 256> kByChar = [] {
+    std::array<const OperatorRow*, 256> rows{};
+    for (const OperatorRow& row : kOperators) rows[static_cast<unsigned char>(row.symbol)] = &row;
+    return rows;
+  }();
+  return kByChar[static_cast<unsigned char>(c)];
 }
 
 }  // namespace
 
 int OperatorRank(char c) {
-  // Asked for every token of every evaluation: one look in a table by
-  // character.
-  static const std::array<std::uint8_t, 256> kRanks = [] {
-    std::array<std::uint8_t, 256> ranks{};
-    ranks.fill(kNotAnOperatorRank);
-    for (const OperatorRow& row : kOperators) ranks[static_cast<unsigned char>(row.symbol)] = static_cast<std::uint8_t>(row.rank);
-    return ranks;
-  }();
-  return kRanks[static_cast<unsigned char>(c)];
+  const OperatorRow* row = FindOperator(c);
+  return row ? row->rank : kNotAnOperatorRank;
+}
+
+bool ApplyOperator(char op, std::string_view left, std::string_view right, std::string& out) {
+  const OperatorRow* row = FindOperator(op);
+  return row && row->apply(left, right, out);
 }
 
 bool ApplyOperator(char op, std::string& left, const std::string& right) {
-  const OperatorRow* row = FindOperator(op);
-  return row && row->apply(left, right);
+  std::string out;
+  if (!ApplyOperator(op, left, right, out)) return false;
+  left = std::move(out);
+  return true;
 }
 
 }  // namespace rcv

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace rcv {
 
@@ -15,5 +16,8 @@ int OperatorRank(char c);
 // result in `left`. Returns false when `op` is no operator or the result is
 // not defined (a division by zero).
 bool ApplyOperator(char op, std::string& left, const std::string& right);
+// The same with the result written into `out`, which must not be either
+// operand's text.
+bool ApplyOperator(char op, std::string_view left, std::string_view right, std::string& out);
 
 }  // namespace rcv

@@ -1,6 +1,7 @@
 #include "dict/rc_lookup.h"
 
 #include <algorithm>
+#include <optional>
 #include <cctype>
 
 #include "dict/diagnostics.h"
@@ -8,6 +9,7 @@
 #include "dict/script_output.h"
 #include "dict/script_run.h"
 #include "shell/roots.h"
+#include "shell/file_watch.h"
 #include "shell/setup_file.h"
 
 namespace rcv {
@@ -34,12 +36,27 @@ std::vector<RcFruRow> CopyFruRows(const ScriptOutput& output, int rowCount) {
 }  // namespace
 
 std::string& GetRcTablePath(std::string& path) {
-  std::string confDir;
-  if (GetSetupValue("COMMON", "CONF_DIR", SetupFilePath(), kSetupValueSize, confDir) != 0) {
+  // Every lookup asks; the setup file is read again only when it changed.
+  struct Remembered {
+    std::string setupPath;
+    FileWatch watch;
+    std::optional<std::string> confDir;
+  };
+  static Remembered remembered;
+  const std::string setupPath = SetupFilePath();
+  std::string image;
+  const FileWatch::State state = remembered.watch.Refresh(setupPath, image);
+  if (setupPath != remembered.setupPath || state != FileWatch::State::kUnchanged) {
+    std::string confDir;
+    remembered.setupPath = setupPath;
+    remembered.confDir.reset();
+    if (GetSetupValue("COMMON", "CONF_DIR", setupPath, kSetupValueSize, confDir) == 0) remembered.confDir = confDir;
+  }
+  if (!remembered.confDir) {
     DictionaryDiagnostics() << kRcTablePathFailed << '\n';
     return path;
   }
-  path = DictionaryFilePath(confDir, kDictionaryFileName);
+  path = DictionaryFilePath(*remembered.confDir, kDictionaryFileName);
   return path;
 }
 

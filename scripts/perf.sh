@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Measures the dictionary on workloads of realistic shape, in a Release build
+# of its own (build-perf/):
+#  - the CE Save RC (-o sr) of a full rc.log of 2048 records over the
+#    reference dictionary (40 scripts, 25,000 lines): wall time and peak
+#    memory, best of five runs;
+#  - one lookup over a dictionary that SETs 2,000 to 128,000 records;
+#  - GetRcInfo against GetRcNamePreloaded on a flat 20,000-line dictionary,
+#    and the other benchmarks of bench/workload_bench.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+command -v /usr/bin/time >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq time
+
+cmake -S . -B build-perf -DCMAKE_BUILD_TYPE=Release -DRCV_BENCH=ON >/dev/null
+cmake --build build-perf -j"$(nproc)" --target rcviewer make_workload workload_bench >/dev/null
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+build-perf/make_workload reference "$work/reference"
+for count in 2000 8000 32000 128000; do build-perf/make_workload records "$work/records-$count" "$count"; done
+# Files modified in the last two seconds are compared by content at every
+# use; a machine's dictionary is older than that.
+sleep 3
+
+# Prints "SECONDS KILOBYTES" of the best of five runs of the viewer's -o sr.
+best_of_five() {
+  local root=$1 best=""
+  for _ in 1 2 3 4 5; do
+    local measured
+    measured=$(RCVIEWER_ROOT=$root /usr/bin/time -f "%e %M" build-perf/rcviewer tonbar47 -o sr -f "$work/out.txt" \
+      2>&1 >/dev/null | tail -1)
+    if [ -z "$best" ] || [ "$(echo "$measured $best" | awk '{print ($1 < $3)}')" = 1 ]; then best=$measured; fi
+  done
+  echo "$best"
+}
+
+read -r seconds kilobytes <<<"$(best_of_five "$work/reference")"
+echo "CE -o sr, 2048 records, reference dictionary: ${seconds} s wall, $((kilobytes / 1024)) MB peak"
+for count in 2000 8000 32000 128000; do
+  read -r seconds kilobytes <<<"$(best_of_five "$work/records-$count")"
+  echo "one lookup over ${count} records: ${seconds} s wall, $((kilobytes / 1024)) MB peak"
+done
+build-perf/bench/workload_bench --benchmark_min_time=0.5
