@@ -1,29 +1,15 @@
 #include "dict/variable_table.h"
 
-#include <cstdint>
-
 #include "dict/search_context.h"
 
 namespace rcv {
 
-std::size_t VariableTable::BucketOf(std::string_view name) {
-  std::uint32_t h = 0;
-  for (char c : name) {
-    // Bytes 80 to FF count as negative, as in a signed char.
-    h = h * 31 + static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(c)));
-  }
-  return h % kVariableBucketCount;
-}
-
 void VariableTable::Set(std::string_view name, std::string_view value) {
-  std::vector<Entry>& bucket = buckets_[BucketOf(name)];
-  for (Entry& entry : bucket) {
-    if (entry.name == name) {
-      entry.value = value;
-      return;
-    }
+  if (const auto found = values_.find(name); found != values_.end()) {
+    found->second = value;
+    return;
   }
-  bucket.push_back(Entry{std::string(name), std::string(value)});
+  values_.emplace(std::string(name), std::string(value));
 }
 
 std::optional<std::string> VariableTable::Get(std::string_view name) const {
@@ -33,20 +19,8 @@ std::optional<std::string> VariableTable::Get(std::string_view name) const {
 }
 
 const std::string* VariableTable::Find(std::string_view name) const {
-  for (const Entry& entry : buckets_[BucketOf(name)]) {
-    if (entry.name == name) return &entry.value;
-  }
-  return nullptr;
-}
-
-void VariableTable::Clear() {
-  for (std::vector<Entry>& bucket : buckets_) bucket.clear();
-}
-
-std::size_t VariableTable::Size() const {
-  std::size_t size = 0;
-  for (const std::vector<Entry>& bucket : buckets_) size += bucket.size();
-  return size;
+  const auto found = values_.find(name);
+  return found == values_.end() ? nullptr : &found->second;
 }
 
 void SetVariable(std::string_view name, std::string_view value, SearchContext& context) {

@@ -1,20 +1,19 @@
 // The $ variables of a dictionary run: short names with short text values,
-// kept in fifteen hash buckets. The RC-CODE match stores captured digits
+// kept in one hashed table. The RC-CODE match stores captured digits
 // here, SET and SETLANG their values; expressions and brace terms read them.
 #pragma once
 
-#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <functional>
+#include <unordered_map>
 
 namespace rcv {
 
 struct SearchContext;
-
-inline constexpr std::size_t kVariableBucketCount = 15;
 
 class VariableTable {
  public:
@@ -26,19 +25,23 @@ class VariableTable {
   // The value in place, or null; valid until the table next changes.
   const std::string* Find(std::string_view name) const;
   // Forgets every variable.
-  void Clear();
-  std::size_t Size() const;
-
-  // The bucket of a name: h = h * 31 + b over its bytes taken as signed
-  // 8-bit values, in unsigned 32-bit arithmetic, modulo the bucket count.
-  static std::size_t BucketOf(std::string_view name);
+  void Clear() { values_.clear(); }
+  std::size_t Size() const { return values_.size(); }
 
  private:
-  struct Entry {
-    std::string name;
-    std::string value;
+  // Most names are the one or two characters of an RC-CODE capture: a
+  // short inline hash (FNV-1a) serves them better than a general one.
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const {
+      std::uint64_t hash = 14695981039346656037ULL;
+      for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+      return static_cast<std::size_t>(hash);
+    }
   };
-  std::array<std::vector<Entry>, kVariableBucketCount> buckets_;
+  // One hashed table: a dictionary may set tens of thousands of variables,
+  // and each access stays constant time.
+  std::unordered_map<std::string, std::string, Hash, std::equal_to<>> values_;
 };
 
 // The store operations as the statements call them on a context.
