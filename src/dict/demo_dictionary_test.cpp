@@ -61,32 +61,6 @@ TEST_F(DemoDictionaryTest, UnknownRcsAreNotInTheDictionary) {
   }
 }
 
-TEST_F(DemoDictionaryTest, ThermalTripWithMessageArguments) {
-  RcInfo info;
-  ASSERT_EQ(2, Lookup({0x47, 0x01, 0x01, 0x20, 0x00, 0x00, 0x01, 0x02}, info));
-  EXPECT_EQ("FAN1/FAN_UNIT/CHK/1\nCPU1/PROC_CARD/RPL/2\n", Rows(info));
-  EXPECT_EQ(
-      "The service processor detected a hardware error.\n"
-      "Check the units in the FRU list; replace them if the error recurs.\n"
-      "CPU1 exceeded its thermal limit and was stopped.\n"
-      "Check fan 1 and the air flow before replacing the processor card.\n",
-      info.comment);
-}
-
-TEST_F(DemoDictionaryTest, UncorrectableErrorTakesTheRowAfterTheStarredOne) {
-  RcInfo info;
-  ASSERT_EQ(2, Lookup({0x47, 0x01, 0x00, 0x11, 0x00, 0x00, 0xA0, 0x03}, info));
-  EXPECT_EQ("CPU0/PROC_CARD/RPL/1\nMB/SYS_BOARD/RPL/2\n", Rows(info));
-  EXPECT_NE(std::string::npos, info.comment.find("(failure code 0000A003)"));
-}
-
-TEST_F(DemoDictionaryTest, MemoryRowComesFromTheTable) {
-  RcInfo info;
-  ASSERT_EQ(2, Lookup({0x47, 0x02, 0x03, 0x21, 0x00, 0x00, 0x00, 0x10}, info));
-  EXPECT_EQ("DIMM3/DIMM/RPL/1\nMB/SYS_BOARD/CHK/3\n", Rows(info));
-  EXPECT_NE(std::string::npos, info.comment.find("Replace DIMM3 if the error repeats.\n"));
-}
-
 TEST_F(DemoDictionaryTest, PowerSupplyCommentStartsWithTheSecondNameAndEndsWithTheNote) {
   RcInfo info;
   ASSERT_EQ(1, Lookup({0x47, 0x03, 0x01, 0x30, 0x00, 0x00, 0x00, 0x00}, info));
@@ -98,15 +72,6 @@ TEST_F(DemoDictionaryTest, PowerSupplyCommentStartsWithTheSecondNameAndEndsWithT
       "Check the power cord and the breaker of the PSU feed.\n"
       "If the input is present at the PSU, replace the PSU.\n",
       info.comment);
-}
-
-TEST_F(DemoDictionaryTest, FanCommentIsTheJapaneseSection) {
-  RcInfo info;
-  ASSERT_EQ(2, Lookup({0x4A, 0x04, 0x02, 0x40, 0x00, 0x00, 0x00, 0x01}, info));
-  EXPECT_EQ("FAN2/FAN_UNIT/RPL/1\nMB/FAN_CABLE/CHK/2\n", Rows(info));
-  std::string expected;
-  for (const std::string& line : fixture::DemoFanCommentShiftJis()) expected += line + "\n";
-  EXPECT_EQ(expected, info.comment);
 }
 
 TEST_F(DemoDictionaryTest, DictionaryFolderWithCapitalsStillWorks) {

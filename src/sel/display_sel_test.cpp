@@ -72,13 +72,6 @@ TEST_F(DisplaySelTest, EndOfInputLeavesTheMenu) {
   EXPECT_EQ(std::string(kTitle) + std::string(kMenu) + "\n", harness.shown());
 }
 
-TEST_F(DisplaySelTest, UserModeShowsNothing) {
-  fixture::ScreenHarness harness("0\n", ViewMode::kUser);
-  Screen screen = harness.screen();
-  EXPECT_EQ(1, DisplaySel(screen));
-  EXPECT_EQ("", harness.shown());
-}
-
 TEST_F(DisplaySelTest, FailuresPauseAndSayWhy) {
   fixture::SelLogValues never = TwoEntries();
   never.newestIndex = 0xFFFFFFFF;
@@ -108,16 +101,6 @@ TEST_F(DisplaySelTest, FailuresPauseAndSayWhy) {
   EXPECT_EQ("SEL LOG open failed.\nPRESS ENTER KEY\n\n", missing.shown());
 }
 
-TEST_F(DisplaySelTest, TruncatedLogsFailCleanlyAtEveryLength) {
-  const std::vector<std::uint8_t> whole = fixture::BuildSelLog(TwoEntries());
-  for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{9}, std::size_t{1024}, kSelLogSize - 1}) {
-    tree_.WriteFile(tree_.VrkLogDir() / "sel.log", std::span<const std::uint8_t>(whole.data(), size));
-    fixture::ScreenHarness harness("");
-    Screen screen = harness.screen();
-    EXPECT_EQ(-1, ShowSelHistory(screen)) << size;
-  }
-}
-
 TEST_F(DisplaySelTest, ExportGoesToTheFileWithItsEndLine) {
   WriteLog(TwoEntries());
   fixture::ScreenHarness harness("");
@@ -126,19 +109,6 @@ TEST_F(DisplaySelTest, ExportGoesToTheFileWithItsEndLine) {
   EXPECT_EQ(1, DisplaySel(screen));
   EXPECT_EQ("\n", harness.shown());
   EXPECT_EQ(std::string(kHeading) + std::string(kTwoLines) + "--- End of data. ---\n", tree_.ReadFile("sel.txt"));
-}
-
-TEST_F(DisplaySelTest, FailedExportKeepsTheEarlierFile) {
-  tree_.WriteFile("sel.txt", "earlier export\n");
-  fixture::SelLogValues invalid = TwoEntries();
-  invalid.validity = 0;
-  WriteLog(invalid);
-  fixture::ScreenHarness harness("");
-  SetUpExport(harness, "sel.txt");
-  Screen screen = harness.screen();
-  EXPECT_EQ(-1, ShowSelHistory(screen));
-  EXPECT_EQ("SEL LOG invalid.\n\n", harness.shown());
-  EXPECT_EQ("earlier export\n", tree_.ReadFile("sel.txt"));
 }
 
 TEST_F(DisplaySelTest, UnopenableExportFileIsReported) {

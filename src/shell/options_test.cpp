@@ -30,18 +30,6 @@ TEST(ParseOptionsTest, Results) {
   EXPECT_EQ(-1, Parse(Line({"-osr"})));                 // the value is always the next word
 }
 
-TEST(ParseOptionsTest, SeparateValueRowsTakeTheNextWord) {
-  std::vector<std::string> args = Line({"-c", "-5x", "-f", "out.txt"});
-  std::array<OptionEntry, 3> table = {{{"-o", true, true, 2, {}}, {"-c", true, true, 2, {}}, {"-f", true, true, 2, {}}}};
-  // "-5x" begins with "-", so it can't be the value of "-c".
-  EXPECT_EQ(-2, ParseOptions(args, ViewMode::kUser, table));
-  args = Line({"-c", "5", "-f", "out.txt"});
-  EXPECT_EQ(0, ParseOptions(args, ViewMode::kUser, table));
-  EXPECT_FALSE(table[0].value);
-  EXPECT_EQ("5", table[1].value);
-  EXPECT_EQ("out.txt", table[2].value);
-}
-
 TEST(ParseOptionsTest, PrefixAndSwitchRows) {
   std::array<OptionEntry, 2> table = {{{"-v", false, false, 0, {}}, {"-n", true, false, 2, {}}}};
   std::vector<std::string> args = Line({"-v", "-n12"});

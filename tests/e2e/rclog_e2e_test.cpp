@@ -65,23 +65,6 @@ TEST_F(RcLogE2eTest, SingleSaveRunWritesTheNewestTenWithNames) {
   EXPECT_EQ(expected, fixture::ReadWholeFile(OutputFile()));
 }
 
-TEST_F(RcLogE2eTest, SingleSaveRunInUserModeHasNoNames) {
-  const ViewerRun run = Run({"-o", "sr", "-c", "1", "-f", OutputFile()});
-  EXPECT_EQ("\n", run.screen);
-  EXPECT_EQ(std::string(kIdentity) +
-                "date/time          Lv RE UID  EC Failure  Additional\n"
-                "------------------ -- -- ---- -- -------- ----------\n"
-                "01/09/09 01:48:19     01 0203 04 00000063 0A0B0C0D\n"
-                "--- End of data. ---\n",
-            fixture::ReadWholeFile(OutputFile()));
-}
-
-TEST_F(RcLogE2eTest, SaveToAFullDiskIsReportedAsFailed) {
-  const ViewerRun run = Run({"-o", "sr", "-f", "/dev/full"});
-  EXPECT_EQ("\nRC LOG save file write failed.\n", run.screen);
-  EXPECT_EQ(1, run.exitStatus);
-}
-
 // What the dictionary prints while it names an RC stands after the RC's
 // columns and before its name.
 TEST_F(RcLogE2eTest, DictionaryOutputStandsBetweenTheColumnsAndTheName) {

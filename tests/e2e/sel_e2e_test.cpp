@@ -27,20 +27,6 @@ class SelE2eTest : public ::testing::Test {
   fixture::FixtureTree tree_;
 };
 
-TEST_F(SelE2eTest, ExportWritesTheWholeWrappedRingToTheFile) {
-  WriteLog(fixture::DemoSelLog());
-  const std::string file = (tree_.root() / "sel.txt").string();
-  const ViewerRun run = Run({kCeAccessCode, "-o", "ds", "-f", file});
-  EXPECT_EQ("\n\n", run.screen);
-  EXPECT_EQ(1, run.exitStatus);
-  const std::string text = tree_.ReadFile(file);
-  EXPECT_TRUE(text.starts_with(kHeading));
-  EXPECT_TRUE(text.ends_with("--- End of data. ---\n"));
-  EXPECT_EQ(2 + 512 + 1, std::count(text.begin(), text.end(), '\n'));
-  // Every line has the same width: 51 bytes with its line feed.
-  EXPECT_EQ((2 + 512) * 51 + 21, text.size());
-}
-
 TEST_F(SelE2eTest, ExportToAFullDiskSaysSo) {
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP();
   WriteLog(fixture::DemoSelLog());
@@ -71,23 +57,6 @@ TEST_F(SelE2eTest, FailedExportKeepsTheEarlierExport) {
   const ViewerRun cut = Run({kCeAccessCode, "-o", "ds", "-f", file});
   EXPECT_EQ("\nSEL LOG read failed.\n\n", cut.screen);
   EXPECT_EQ("earlier export\n", tree_.ReadFile(file));
-}
-
-TEST_F(SelE2eTest, MenuRunShowsTheListAndPausesOnFailure) {
-  const ViewerRun run = Run({kCeAccessCode}, "ds\n0\n\nq\nq\n");
-  EXPECT_NE(std::string::npos, run.screen.find("(0, [q]) : \n\nSEL LOG open failed.\nPRESS ENTER KEY\n\n-------- Display SEL Menu"));
-  EXPECT_EQ(1, run.exitStatus);
-}
-
-TEST_F(SelE2eTest, GarbageLogsNeverCrash) {
-  for (std::size_t size : {std::size_t{13312}, std::size_t{20000}}) {
-    std::vector<std::uint8_t> junk(size);
-    for (std::size_t i = 0; i < size; ++i) junk[i] = static_cast<std::uint8_t>(i * 2654435761u >> 13);
-    junk[8] = 0xFF;  // valid mark, so the index decides
-    tree_.WriteFile(tree_.VrkLogDir() / "sel.log", junk);
-    const ViewerRun run = Run({kCeAccessCode, "-o", "ds"});
-    EXPECT_EQ(1, run.exitStatus);
-  }
 }
 
 }  // namespace
