@@ -30,18 +30,6 @@ class MachineIdentityTest : public ::testing::Test {
   MachineIdentity identity_;
 };
 
-TEST_F(MachineIdentityTest, LoadsAndPrintsTheBlock) {
-  tree_.WriteSetup({}, "1.23 build\n");
-  EXPECT_EQ(std::make_pair(1, std::string()), Load());
-  EXPECT_EQ(
-      "MODEL CODE : QX2400 / PRODUCT No. : PQ240-0001\n"
-      "MODEL NAME : QX-2400 Enterprise\n"
-      "MODEL FRU  : QX24MB01\n"
-      "RC DICT    : rcdict/1.23\n"
-      "\n",
-      Block());
-}
-
 TEST_F(MachineIdentityTest, MissingOrEmptyNamesAreNotSet) {
   tree_.WriteSetup({.modelName = "", .modelCode = "", .productCode = ""});
   EXPECT_EQ(1, Load().first);
@@ -52,26 +40,6 @@ TEST_F(MachineIdentityTest, MissingOrEmptyNamesAreNotSet) {
       "RC DICT    : rcdict/1.23\n"
       "\n",
       Block());
-}
-
-TEST_F(MachineIdentityTest, RequiredValuesStopTheLoad) {
-  tree_.WriteSetup({.confDir = ""});
-  EXPECT_EQ(std::make_pair(-1, std::string("Getting RC table path failed.\n")), Load());
-  tree_.WriteSetup({.code = ""});
-  EXPECT_EQ(std::make_pair(-1, std::string("Getting CODE failed.\n")), Load());
-}
-
-TEST_F(MachineIdentityTest, MissingSetupFileFailsOnTheTablePath) {
-  EXPECT_EQ(std::make_pair(-1, std::string("Getting RC table path failed.\n")), Load());
-  EXPECT_EQ("not set.", identity_.modelName);
-}
-
-TEST_F(MachineIdentityTest, RcrevProblems) {
-  tree_.WriteSetup();
-  std::filesystem::remove(tree_.DictionaryDir() / "rcrev");
-  EXPECT_EQ(std::make_pair(-1, std::string("Rcrev file open error.\n")), Load());
-  tree_.WriteFile(tree_.DictionaryDir() / "rcrev", "");
-  EXPECT_EQ(std::make_pair(-1, std::string("Rcrev get failed.\n")), Load());
 }
 
 TEST_F(MachineIdentityTest, RevisionIsCutAfterItsFirstWord) {
