@@ -3,6 +3,7 @@
 //   rcdict [--dict PATH] check [--json]
 //   rcdict [--dict PATH] cover [--json] [RCLOG]
 //   rcdict --help
+//   rcdict --version
 #pragma once
 
 #include <optional>
@@ -20,9 +21,10 @@ inline constexpr int kRcdictUsage = 2;     // a usage error, or no dictionary
 extern const std::string_view kRcdictUsageText;
 
 struct RcdictOptions {
-  std::string command;  // "lookup", "check", "cover"; empty with --help
+  std::string command;  // "lookup", "check", "cover"; empty with --help or --version
   std::string dictionary;  // --dict, or empty for the machine's
   bool help = false;
+  bool version = false;
   bool json = false;
   bool preloaded = false;
   std::optional<std::string> language;  // "JP" or "US"

@@ -110,6 +110,7 @@ TEST_F(RcdictE2eTest, ExitStatuses) {
   };
   const Case cases[] = {
       {{"--help"}, 0},
+      {{"--version"}, 0},
       {{}, 2},
       {{"lookup", "--bogus"}, 2},
       {{"check", "--preloaded"}, 2},

@@ -7,6 +7,8 @@
 
 #include "fixture/fixture_tree.h"
 #include "run_viewer.h"
+#include "shell/options.h"
+#include "shell/program_version.h"
 
 namespace rcv::e2e {
 namespace {
@@ -95,6 +97,25 @@ TEST_F(ShellE2eTest, FaultyCommandLinesAreIgnoredWhole) {
     const ViewerRun run = Run(args, "q\n");
     EXPECT_EQ("\n" + std::string(kCeMenu) + "\n", run.screen) << args[1];
     EXPECT_EQ(1, run.exitStatus);
+  }
+}
+
+// Alone, --help and --version answer without reading the machine; in any
+// other command line they are a mistyped code or a faulty option, as ever.
+TEST_F(ShellE2eTest, HelpAndVersionAnswerOnlyAsTheSoleArgument) {
+  std::filesystem::remove_all(tree_.root() / "opt");
+  const std::string noIdentity = "Getting RC table path failed.\n";
+  const std::pair<std::vector<std::string>, ViewerRun> cases[] = {
+      {{"--help"}, {std::string(kViewerUsageText), "", 0}},
+      {{"--version"}, {"rcviewer " + std::string(ProgramVersion()) + "\n", "", 0}},
+      {{"--help", "-o", "sr"}, {noIdentity, "", 255}},
+      {{"--version", "--version"}, {noIdentity, "", 255}},
+      {{kCeAccessCode, "--help"}, {noIdentity, "", 255}},
+  };
+  for (const auto& [args, expected] : cases) {
+    const ViewerRun run = Run(args);
+    EXPECT_EQ(expected.screen, run.screen) << args[0];
+    EXPECT_EQ(expected.exitStatus, run.exitStatus) << args[0];
   }
 }
 
