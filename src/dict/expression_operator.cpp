@@ -1,8 +1,8 @@
 #include "dict/expression_operator.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <algorithm>
 #include <string_view>
 
 #include "dict/expression_value.h"
@@ -93,7 +93,8 @@ int OperatorRank(char c) {
   static const std::array<std::uint8_t, 256> kRanks = [] {
     std::array<std::uint8_t, 256> ranks{};
     ranks.fill(kNotAnOperatorRank);
-    for (const OperatorRow& row : kOperators) ranks[static_cast<unsigned char>(row.symbol)] = static_cast<std::uint8_t>(row.rank);
+    for (const OperatorRow& row : kOperators)
+      ranks[static_cast<unsigned char>(row.symbol)] = static_cast<std::uint8_t>(row.rank);
     return ranks;
   }();
   return kRanks[static_cast<unsigned char>(c)];

@@ -13,9 +13,7 @@
 namespace rcv {
 namespace {
 
-std::string Cut(std::string_view text, std::size_t limit) {
-  return std::string(text.substr(0, limit));
-}
+std::string Cut(std::string_view text, std::size_t limit) { return std::string(text.substr(0, limit)); }
 
 // Rows from the first up to the first without a unit, as many as the
 // record has room for.

@@ -8,9 +8,12 @@ namespace {
 enum OptionId { kDict = 1, kHelp, kVersion, kJson, kPreloaded, kLang };
 
 constexpr option kLongOptions[] = {
-    {"dict", required_argument, nullptr, kDict},  {"help", no_argument, nullptr, kHelp},
-    {"json", no_argument, nullptr, kJson},         {"preloaded", no_argument, nullptr, kPreloaded},
-    {"lang", required_argument, nullptr, kLang},   {"version", no_argument, nullptr, kVersion},
+    {"dict", required_argument, nullptr, kDict},
+    {"help", no_argument, nullptr, kHelp},
+    {"json", no_argument, nullptr, kJson},
+    {"preloaded", no_argument, nullptr, kPreloaded},
+    {"lang", required_argument, nullptr, kLang},
+    {"version", no_argument, nullptr, kVersion},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -53,18 +56,29 @@ bool ReadOptions(std::vector<char*>& argv, bool inOrder, RcdictOptions& options,
   const int argc = static_cast<int>(argv.size()) - 1;
   for (int id; (id = getopt_long(argc, argv.data(), inOrder ? "+" : "", kLongOptions, nullptr)) != -1;) {
     switch (id) {
-      case kDict: options.dictionary = optarg; break;
-      case kHelp: options.help = true; break;
-      case kVersion: options.version = true; break;
-      case kJson: options.json = true; break;
-      case kPreloaded: options.preloaded = true; break;
+      case kDict:
+        options.dictionary = optarg;
+        break;
+      case kHelp:
+        options.help = true;
+        break;
+      case kVersion:
+        options.version = true;
+        break;
+      case kJson:
+        options.json = true;
+        break;
+      case kPreloaded:
+        options.preloaded = true;
+        break;
       case kLang:
         options.language = optarg;
         if (*options.language == "JP" || *options.language == "US") break;
         error = "--lang takes JP or US";
         return false;
       default:
-        error = "unknown option or option without its value: " + std::string(argv[static_cast<std::size_t>(optind) - 1]);
+        error =
+            "unknown option or option without its value: " + std::string(argv[static_cast<std::size_t>(optind) - 1]);
         return false;
     }
   }
@@ -89,7 +103,8 @@ std::optional<RcdictOptions> ParseRcdictOptions(std::span<const std::string> arg
   std::vector<char*> rest(argv.begin() + optind, argv.end());
   if (!ReadOptions(rest, false, options, error)) return std::nullopt;
   options.command = rest.front();
-  for (int i = optind; i + 1 < static_cast<int>(rest.size()); ++i) options.operands.emplace_back(rest[static_cast<std::size_t>(i)]);
+  for (int i = optind; i + 1 < static_cast<int>(rest.size()); ++i)
+    options.operands.emplace_back(rest[static_cast<std::size_t>(i)]);
   if (options.help || options.version) return options;
   if (options.command != "lookup" && options.command != "check" && options.command != "cover") {
     error = "unknown command " + options.command;

@@ -22,8 +22,8 @@ void PrintCeMenu(Screen& screen, std::span<const CommandEntry> commands) {
   char line[80];
   for (const CommandEntry& command : commands) {
     if (!IsOpenTo(command, ViewMode::kCe)) continue;
-    std::snprintf(line, sizeof line, " %-3.*s : %.*s\n", static_cast<int>(command.key.size()),
-                  command.key.data(), static_cast<int>(command.title.size()), command.title.data());
+    std::snprintf(line, sizeof line, " %-3.*s : %.*s\n", static_cast<int>(command.key.size()), command.key.data(),
+                  static_cast<int>(command.title.size()), command.title.data());
     out << line;
   }
   out << " q   : quit\n"
@@ -81,8 +81,8 @@ bool AnswerInformationRequest(std::span<const std::string> args, std::ostream& o
 
 }  // namespace
 
-int RunViewer(std::span<const std::string> args, std::span<const CommandEntry> commands,
-              std::istream& in, std::ostream& out, const char* lang) {
+int RunViewer(std::span<const std::string> args, std::span<const CommandEntry> commands, std::istream& in,
+              std::ostream& out, const char* lang) {
   if (AnswerInformationRequest(args, out)) {
     out.flush();
     return kExitInformation;

@@ -62,7 +62,8 @@ int ParseOptions(std::span<const std::string> args, ViewMode mode, std::span<Opt
 
 RunOptions ReadRunOptions(std::span<const std::string> args, ViewMode mode) {
   // Each takes the following argument as its value.
-  std::array<OptionEntry, 3> table = {{{"-o", true, true, 2, {}}, {"-c", true, true, 2, {}}, {"-f", true, true, 2, {}}}};
+  std::array<OptionEntry, 3> table = {
+      {{"-o", true, true, 2, {}}, {"-c", true, true, 2, {}}, {"-f", true, true, 2, {}}}};
   RunOptions options;
   if (ParseOptions(args, mode, table) != 0) return options;
   const auto& [command, count, file] = table;

@@ -75,7 +75,8 @@ TEST_F(SelE2eTest, FailedExportKeepsTheEarlierExport) {
 
 TEST_F(SelE2eTest, MenuRunShowsTheListAndPausesOnFailure) {
   const ViewerRun run = Run({kCeAccessCode}, "ds\n0\n\nq\nq\n");
-  EXPECT_NE(std::string::npos, run.screen.find("(0, [q]) : \n\nSEL LOG open failed.\nPRESS ENTER KEY\n\n-------- Display SEL Menu"));
+  EXPECT_NE(std::string::npos,
+            run.screen.find("(0, [q]) : \n\nSEL LOG open failed.\nPRESS ENTER KEY\n\n-------- Display SEL Menu"));
   EXPECT_EQ(1, run.exitStatus);
 }
 

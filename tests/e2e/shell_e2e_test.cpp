@@ -91,9 +91,11 @@ TEST_F(ShellE2eTest, SingleCommandThatDoesNotExistIsNotFound) {
 }
 
 TEST_F(ShellE2eTest, FaultyCommandLinesAreIgnoredWhole) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{kCeAccessCode, "-o"}, {kCeAccessCode, "-o", "xx", "-o", "yy"},
-        {kCeAccessCode, "-x"}, {kCeAccessCode, "stray"}, {kCeAccessCode, "-o", "0123456789"}}) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{kCeAccessCode, "-o"},
+                                               {kCeAccessCode, "-o", "xx", "-o", "yy"},
+                                               {kCeAccessCode, "-x"},
+                                               {kCeAccessCode, "stray"},
+                                               {kCeAccessCode, "-o", "0123456789"}}) {
     const ViewerRun run = Run(args, "q\n");
     EXPECT_EQ("\n" + std::string(kCeMenu) + "\n", run.screen) << args[1];
     EXPECT_EQ(1, run.exitStatus);
@@ -153,10 +155,9 @@ TEST_F(ShellE2eTest, SpecialFilesAtStartUpCountAsUnopenable) {
     bool fifo;  // else a link to /dev/zero
     std::string_view message;
   };
-  for (const Case& c : {Case{setup, true, "Getting RC table path failed.\n"},
-                        Case{setup, false, "Getting RC table path failed.\n"},
-                        Case{rcrev, true, "Rcrev file open error.\n"},
-                        Case{rcrev, false, "Rcrev file open error.\n"}}) {
+  for (const Case& c :
+       {Case{setup, true, "Getting RC table path failed.\n"}, Case{setup, false, "Getting RC table path failed.\n"},
+        Case{rcrev, true, "Rcrev file open error.\n"}, Case{rcrev, false, "Rcrev file open error.\n"}}) {
     tree_.WriteSetup();
     fs::remove(c.replaced);
     if (c.fifo) {
