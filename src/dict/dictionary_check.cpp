@@ -132,7 +132,7 @@ class Checker {
       Report(path, line, Severity::kError, "EXEC chain reaches itself: " + chain + ScriptNameOf(target));
       return;
     }
-    if (checked_.count(target) != 0) return;
+    if (checked_.contains(target)) return;
     if (!CheckScript(target)) {
       Report(path, line, Severity::kError, "EXEC target \"" + name + "\" can't be opened (" + target + ")");
     }

@@ -172,7 +172,7 @@ bool Evaluate(const TokenSlots& tokens, const Postfix& postfix, std::array<std::
     }
     // Anything else (a placeholder name without a record) takes no part.
   }
-  result = count == 0 ? nullptr : &values[0];
+  result = count == 0 ? nullptr : values.data();
   return true;
 }
 

@@ -40,7 +40,7 @@ int LoadPreloadedDictionary(const std::string& path, SearchContext& context);
 // gives the directory of companion files. Without a context the preloaded
 // one is used.
 int RunPreloadedScript(std::string_view rcText, const std::string& path, ScriptOutput* output, std::string* comment,
-                       RunMode mode, SearchContext* context);
+                       RunMode mode, SearchContext* given);
 // The RC's name from the preloaded dictionary into info.rcName; nothing
 // else of `info` is written. The run's result.
 int GetRcNamePreloaded(std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info);

@@ -21,7 +21,7 @@ inline constexpr int kRunScriptOpenFailed = -2;
 // `output` and `comment` may be null; the comment is only built with
 // RunComment.
 int RunScript(std::string_view rcText, const std::string& path, ScriptOutput* output, std::string* comment,
-              RunMode mode, SearchContext* context);
+              RunMode mode, SearchContext* given);
 
 // What the statement loop does at EXEC: hand over to the script it names,
 // or end the run (the preloaded dictionary has no other script to load).

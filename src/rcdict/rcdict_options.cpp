@@ -90,6 +90,7 @@ bool ReadOptions(std::vector<char*>& argv, bool inOrder, RcdictOptions& options,
 std::optional<RcdictOptions> ParseRcdictOptions(std::span<const std::string> args, std::string& error) {
   std::vector<std::string> copies(args.begin(), args.end());
   std::vector<char*> argv;
+  argv.reserve(copies.size() + 1);
   for (std::string& arg : copies) argv.push_back(arg.data());
   argv.push_back(nullptr);
   RcdictOptions options;
