@@ -10,15 +10,16 @@ viewer=$1
 make_demo=$2
 work=$(mktemp -d)
 socket="$work/tmux.socket"
-term() { tmux -u -S "$socket" -f /dev/null "$@"; }
+term() { tmux -u -S "$socket" -f "$work/tmux.conf" "$@"; }
 trap 'term kill-server 2>/dev/null || true; rm -rf "$work"' EXIT
 
 "$make_demo" "$work/root"
+echo "set-option -g status off" >"$work/tmux.conf"
 export RCVIEWER_ROOT="$work/root" LANG=C.UTF-8
 unset TMUX
-term start-server \; set-option -g status off \; set-option -g remain-on-exit on \
-  \; set-option -g remain-on-exit-format "[rcviewer ended with status #{pane_dead_status}]" \
-  \; new-session -d -x 80 -y 24 "$viewer" tonbar47
+# A shell around the viewer shows its exit status and keeps the terminal
+# open after it, so its last output is never lost with the pane.
+term new-session -d -x 80 -y 24 sh -c '"$0" tonbar47; echo "[rcviewer ended with status $?]"; exec sleep 600' "$viewer"
 
 failures=0
 # Waits until the screen is the expected one (standard input), for at most
@@ -227,7 +228,6 @@ RC DICT    : rcdict/1.23
  q   : quit
 
 Select command : q
-
 
 [rcviewer ended with status 1]
 SCREEN
