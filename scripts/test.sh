@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds with warnings as errors and runs every test twice: once plain, once
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Checks the format and clang-tidy, then builds with warnings as errors and
+# runs every test twice: once plain, once under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -14,8 +15,12 @@ run_suite() {
   (cd "$dir" && ctest --output-on-failure -j"$jobs" --timeout 300)
 }
 
+plain=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DRCV_BENCH=ON)
+echo "== format and clang-tidy"
+cmake -S . -B build -DRCV_WERROR=ON "${plain[@]}" >/dev/null
+scripts/lint.sh build
 echo "== plain build"
-run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRCV_BENCH=ON
+run_suite build "${plain[@]}"
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DRCV_SANITIZE=ON

@@ -14,6 +14,7 @@
 
 namespace {
 
+// clang-format off
 constexpr rcv::CommandEntry kCommands[] = {
     {"dr", "Display RC", &rcv::DisplayRc, 0xC0},
     {"ds", "Display SEL", &rcv::DisplaySel, 0x80},
@@ -21,6 +22,7 @@ constexpr rcv::CommandEntry kCommands[] = {
     {"tqr", "TQR setting", &rcv::TqrSetting, 0x80},
     {"sr", "Save RC", &rcv::SaveRc, 0xC0},
 };
+// clang-format on
 
 }  // namespace
 

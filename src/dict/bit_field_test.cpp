@@ -8,6 +8,7 @@ namespace rcv {
 namespace {
 
 TEST(BitFieldTest, Selections) {
+  // clang-format off
   const std::pair<std::string, std::string> cases[] = {
       // positions count from the most significant written digit
       {"A5(0)", "1"}, {"A5(1)", "0"}, {"A5(0-7)", "A5"}, {"A5(6-7", "1"}, {"0F(4-7)", "F"},
@@ -19,6 +20,7 @@ TEST(BitFieldTest, Selections) {
       // other tokens are left alone
       {"$GH(0-3)", "$GH(0-3)"}, {"%U(1)", "%U(1)"}, {"A5", "A5"}, {"(0-3)", "(0-3)"}, {"T(0-3)", "T(0-3)"},
   };
+  // clang-format on
   for (const auto& [token, expected] : cases) {
     std::string text = token;
     ExtractBits(text);

@@ -66,8 +66,12 @@ TEST_F(BraceExpansionTest, UnclosedOrTooLongTermsAreCopied) {
 TEST_F(BraceExpansionTest, SecondByteOfADoubleByteCharacterStartsNoTerm) {
   EXPECT_EQ("\x83{GH}", Expand("\x83{GH}"));
   EXPECT_EQ("\xE0{1F", Expand("\xE0{{GH}"));
+  // clang-format off
   EXPECT_EQ("\x83\x41" "1F", Expand("\x83\x41{GH}"));
+  // clang-format on
+  // clang-format off
   EXPECT_EQ("\xA0" "1F", Expand("\xA0{GH}"));  // a single-byte kana
+  // clang-format on
 }
 
 TEST_F(BraceExpansionTest, OutputIsCutAtTheBufferAndTextBeyondItDropped) {

@@ -4,9 +4,7 @@ namespace rcv {
 
 namespace {
 
-bool IsTrailingSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool IsTrailingSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 }  // namespace
 
@@ -31,8 +29,6 @@ void CutToLimit(std::string& text, std::size_t limit) {
   if (text.size() > limit) text.resize(limit);
 }
 
-std::string CutCopy(std::string_view text, std::size_t limit) {
-  return std::string(text.substr(0, limit));
-}
+std::string CutCopy(std::string_view text, std::size_t limit) { return std::string(text.substr(0, limit)); }
 
 }  // namespace rcv

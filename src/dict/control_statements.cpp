@@ -11,9 +11,7 @@
 namespace rcv {
 namespace {
 
-std::string Field(StatementCall& call, std::size_t n) {
-  return GetLineField(n, call.lineIndex, call.context);
-}
+std::string Field(StatementCall& call, std::size_t n) { return GetLineField(n, call.lineIndex, call.context); }
 
 // A view of the keyword, valid until the next field is read: skipping a
 // branch reads the keyword of every line it passes.
@@ -21,9 +19,7 @@ std::string_view Keyword(StatementCall& call, std::size_t index, std::size_t wid
   return LineFieldView(0, index, call.context).substr(0, width);
 }
 
-bool IsTrue(std::string_view condition, SearchContext& context) {
-  return EvalExpression(condition, context) == 1;
-}
+bool IsTrue(std::string_view condition, SearchContext& context) { return EvalExpression(condition, context) == 1; }
 
 // From a false IFDEF: the line on which its block's ELSE or \IFDEF stands,
 // nested IFDEFs counted; an ELSE of a nested block also closes a level.
@@ -48,8 +44,7 @@ std::size_t EndOfFalseBranch(StatementCall& call) {
 // RC-CODE,pattern
 StatementFlow cmdRcCode(StatementCall& call) {
   const std::string pattern = Field(call, 1);
-  return MatchRcCode(call.rcText, pattern, call.context) == 0 ? StatementFlow::kNextLine
-                                                               : StatementFlow::kEndRun;
+  return MatchRcCode(call.rcText, pattern, call.context) == 0 ? StatementFlow::kNextLine : StatementFlow::kEndRun;
 }
 
 // IFDEF,condition ... [ELSE ...] \IFDEF

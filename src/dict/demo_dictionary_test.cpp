@@ -31,8 +31,7 @@ class DemoDictionaryTest : public ::testing::Test {
   static std::string Rows(const RcInfo& info) {
     std::string text;
     for (const RcFruRow& row : info.fru) {
-      text +=
-          row.unitMnemonic + "/" + row.fruMnemonic + "/" + row.actionCode + "/" + row.weight + "\n";
+      text += row.unitMnemonic + "/" + row.fruMnemonic + "/" + row.actionCode + "/" + row.weight + "\n";
     }
     return text;
   }
@@ -51,10 +50,9 @@ TEST_F(DemoDictionaryTest, NamesEveryKnownRc) {
 }
 
 TEST_F(DemoDictionaryTest, UnknownRcsAreNotInTheDictionary) {
-  for (const DemoRcKey& key : {DemoRcKey{0x47, 0x01, 0x00, 0x99, 0, 0, 0, 1},
-                               DemoRcKey{0x47, 0x07, 0x00, 0x10, 0, 0, 0, 1},
-                               DemoRcKey{0x4A, 0x04, 0x00, 0x41, 0, 0, 0, 0},
-                               DemoRcKey{0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0}}) {
+  for (const DemoRcKey& key :
+       {DemoRcKey{0x47, 0x01, 0x00, 0x99, 0, 0, 0, 1}, DemoRcKey{0x47, 0x07, 0x00, 0x10, 0, 0, 0, 1},
+        DemoRcKey{0x4A, 0x04, 0x00, 0x41, 0, 0, 0, 0}, DemoRcKey{0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0}}) {
     RcInfo info;
     EXPECT_EQ(kRcNotInDictionary, Lookup(key, info));
     EXPECT_EQ("", info.rcName);

@@ -97,7 +97,8 @@ class Checker {
     return text;
   }
 
-  std::string Field(const ScriptText& text, std::size_t index, std::size_t n, std::size_t limit = kFieldBufferSize - 1) {
+  std::string Field(const ScriptText& text, std::size_t index, std::size_t n,
+                    std::size_t limit = kFieldBufferSize - 1) {
     std::string field;
     unsigned ignored = 0;
     text.lines.ReadField(index, n, field, ignored);
@@ -107,14 +108,16 @@ class Checker {
 
   void CheckCondition(const std::string& path, std::size_t line, std::string_view condition) {
     const std::string problem = ExpressionProblem(condition);
-    if (!problem.empty()) Report(path, line, Severity::kError, "condition \"" + std::string(condition) + "\": " + problem);
+    if (!problem.empty())
+      Report(path, line, Severity::kError, "condition \"" + std::string(condition) + "\": " + problem);
   }
 
   void CheckCompanion(const std::string& path, std::size_t line, std::string_view statement, std::string_view name,
                       const std::string& resolved) {
     if (IsBuiltFromVariables(name)) {
       Report(path, line, Severity::kWarning,
-             std::string(statement) + " file name \"" + std::string(name) + "\" is built from variables and can't be checked");
+             std::string(statement) + " file name \"" + std::string(name) +
+                 "\" is built from variables and can't be checked");
     } else if (!CanOpenForReading(resolved)) {
       Report(path, line, Severity::kError,
              std::string(statement) + " file \"" + std::string(name) + "\" can't be opened (" + resolved + ")");
@@ -129,7 +132,7 @@ class Checker {
       Report(path, line, Severity::kError, "EXEC chain reaches itself: " + chain + ScriptNameOf(target));
       return;
     }
-    if (checked_.count(target) != 0) return;
+    if (checked_.contains(target)) return;
     if (!CheckScript(target)) {
       Report(path, line, Severity::kError, "EXEC target \"" + name + "\" can't be opened (" + target + ")");
     }
@@ -190,7 +193,8 @@ class Checker {
         blocks.push_back({Block::kIfdef, line});
         return;
       case kElseStatement:
-        if (blocks.empty() || blocks.back().kind != Block::kIfdef) Report(path, line, Severity::kError, "ELSE without IFDEF");
+        if (blocks.empty() || blocks.back().kind != Block::kIfdef)
+          Report(path, line, Severity::kError, "ELSE without IFDEF");
         return;
       case kEndIfdefStatement:
         if (blocks.empty() || blocks.back().kind != Block::kIfdef) {

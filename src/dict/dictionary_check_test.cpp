@@ -36,8 +36,8 @@ TEST(DictionaryCheckTest, CleanDictionaryHasNoFindings) {
 TEST(DictionaryCheckTest, StructureErrors) {
   const std::pair<std::string, Lines> cases[] = {
       {"IFDEF,1\nREM\n", {"1 error: IFDEF block is never closed"}},
-      {"ELSE\n\\IFDEF\n\\DEFINE\n", {"1 error: ELSE without IFDEF", "2 error: \\IFDEF without IFDEF",
-                                     "3 error: \\DEFINE without its opening line"}},
+      {"ELSE\n\\IFDEF\n\\DEFINE\n",
+       {"1 error: ELSE without IFDEF", "2 error: \\IFDEF without IFDEF", "3 error: \\DEFINE without its opening line"}},
       {"DEFINE,,%A\nREC,1,x\nSET,%A,b\n", {"3 error: \"SET\" inside a DEFINE block ends it without \\DEFINE"}},
       {"CMTFILE,msg.txt,%MSG\nREC,1,S\n", {"1 error: CMTFILE block is never closed"}},
       {"rem,lower case\n", {"1 error: unknown keyword \"rem\" ends the run"}},

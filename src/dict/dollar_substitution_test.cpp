@@ -17,6 +17,7 @@ TEST(DollarSubstitutionTest, Substitutes) {
   SetVariable("x0", "7", context);
   SetVariable("_H", "9", context);
   SetVariable("L", std::string(30, '2'), context);
+  // clang-format off
   const std::pair<std::string, std::string> cases[] = {
       {"$GH", "1F"}, {"$G0", "10"}, {"$AGB", "A1B"}, {"$Gx0", "17"},
       // a group after an element selects bits and ends the walk
@@ -27,6 +28,7 @@ TEST(DollarSubstitutionTest, Substitutes) {
       {"$L", std::string(kDollarResultMax, '2')}, {"$" + std::string(20, 'G'), std::string(kDollarElementMax, '1')},
       {"GH", "GH"},
   };
+  // clang-format on
   for (const auto& [token, expected] : cases) {
     std::string text = token;
     EXPECT_TRUE(SubstituteDollar(text, context)) << token;

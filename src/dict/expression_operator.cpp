@@ -1,8 +1,8 @@
 #include "dict/expression_operator.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <algorithm>
 #include <string_view>
 
 #include "dict/expression_value.h"
@@ -73,8 +73,10 @@ constexpr std::array<OperatorRow, 11> kOperators = {{
     {'/', 10, Divide},
     {'+', 15, [](View l, View r, std::string& out) { return WriteNumber(out, Bits(l) + Bits(r)); }},
     {'-', 15, [](View l, View r, std::string& out) { return WriteNumber(out, Bits(l) - Bits(r)); }},
-    {'<', 20, [](View l, View r, std::string& out) { return WriteTruth(out, ReadValueNumber(l) < ReadValueNumber(r)); }},
-    {'>', 20, [](View l, View r, std::string& out) { return WriteTruth(out, ReadValueNumber(l) > ReadValueNumber(r)); }},
+    {'<', 20,
+     [](View l, View r, std::string& out) { return WriteTruth(out, ReadValueNumber(l) < ReadValueNumber(r)); }},
+    {'>', 20,
+     [](View l, View r, std::string& out) { return WriteTruth(out, ReadValueNumber(l) > ReadValueNumber(r)); }},
     {'=', 20, [](View l, View r, std::string& out) { return WriteTruth(out, TextsMatch(l, r)); }},
     {'&', 25, [](View l, View r, std::string& out) { return WriteLogical(l, out, IsTrueText(l) && IsTrueText(r)); }},
     {'|', 25, [](View l, View r, std::string& out) { return WriteLogical(l, out, IsTrueText(l) || IsTrueText(r)); }},

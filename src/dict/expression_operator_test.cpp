@@ -12,6 +12,7 @@ TEST(ExpressionOperatorTest, ResultTexts) {
     char op;
     std::string left, right, expected;
   };
+  // clang-format off
   const Case cases[] = {
       {'*', "7FFFFFFF", "2", "FFFFFFFE"}, {'+', "7FFFFFFF", "1", "80000000"}, {'-', "5", "7", "FFFFFFFE"},
       {'+', "N", "T", "0"},               {'<', "1E", "1F", "T"},             {'<', "1F", "1F", "N"},
@@ -22,6 +23,7 @@ TEST(ExpressionOperatorTest, ResultTexts) {
       // the logical operators change only the first character
       {'&', "1F", "T", "NF"},             {'|', "1F", "T", "TF"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     std::string left = c.left;
     EXPECT_TRUE(ApplyOperator(c.op, left, c.right)) << c.left << c.op << c.right;

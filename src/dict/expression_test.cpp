@@ -26,6 +26,7 @@ class ExpressionTest : public ::testing::Test {
 TEST_F(ExpressionTest, Results) {
   std::string sixteen = "1";  // 31 tokens
   for (int i = 1; i < 16; ++i) sixteen += " + 1";
+  // clang-format off
   const std::pair<std::string, std::int32_t> cases[] = {
       {"$GH = 1F", 1}, {"$GH > 1E", 1}, {"$GH < 1E", 0},
       // logical operators group from the right
@@ -42,6 +43,7 @@ TEST_F(ExpressionTest, Results) {
       {"+ 1", 0}, {"1 +", 0}, {"10 / 0", 0}, {"10 / 0 = 0 | 1 = 1", 0},
       {"1 2 3 4 5 6 7 8 9 A B C D E F 10", 1}, {"1 2 3 4 5 6 7 8 9 A B C D E F 10 11", 0},
   };
+  // clang-format on
   for (const auto& [text, expected] : cases) EXPECT_EQ(expected, Eval(text)) << text;
 }
 

@@ -72,8 +72,6 @@ class Tokenizer {
 
 }  // namespace
 
-bool TokenizeExpression(std::string_view text, TokenList& tokens) {
-  return Tokenizer(text).Run(tokens);
-}
+bool TokenizeExpression(std::string_view text, TokenList& tokens) { return Tokenizer(text).Run(tokens); }
 
 }  // namespace rcv

@@ -31,7 +31,6 @@ bool SkipToSectionMarker(TextLineReader& reader, std::string_view marker);
 
 // Hands every following section line, cut at its first carriage return or
 // line feed, to `addLine` in file order.
-SectionEnd ReadSectionLines(TextLineReader& reader,
-                            const std::function<void(const std::string&)>& addLine);
+SectionEnd ReadSectionLines(TextLineReader& reader, const std::function<void(const std::string&)>& addLine);
 
 }  // namespace rcv

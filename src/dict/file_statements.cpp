@@ -75,8 +75,7 @@ StatementFlow cmdFile(StatementCall& call) {
   std::string row;
   if (!FindTableRow(table, key, row)) return StatementFlow::kNextLine;
   for (std::size_t field = 3; field <= kFileLastField; ++field) {
-    const std::optional<std::string> name =
-        ExistingLineField(context, field, call.lineIndex, kFileRecordNameMax);
+    const std::optional<std::string> name = ExistingLineField(context, field, call.lineIndex, kFileRecordNameMax);
     if (!name || name->empty()) break;
     if (*name == "-") continue;
     DefineValue(*name, CutCopy(CsvField(row, field - 2), kFileValueMax), context);
@@ -98,8 +97,7 @@ StatementFlow cmdCmtFile(StatementCall& call) {
     if (matched || keyword != kCmtFileRowKeyword) continue;
     if (EvalExpression(LineField(context, 1, index, kCmtFileRowTextMax), context) == 0) continue;
     matched = true;
-    const std::string marker =
-        Expanded(CommentSectionMarker(LineField(context, 2, index)), context, kCmtFileMarkerMax);
+    const std::string marker = Expanded(CommentSectionMarker(LineField(context, 2, index)), context, kCmtFileMarkerMax);
     TextLineReader comments(path);
     if (!comments.IsOpen()) {
       // The run goes on with the block's next line as a statement.
@@ -107,8 +105,7 @@ StatementFlow cmdCmtFile(StatementCall& call) {
       return StatementFlow::kNextLine;
     }
     if (SkipToSectionMarker(comments, marker)) {
-      ReadSectionLines(comments,
-                       [&](const std::string& line) { DefineValue(recordName, line, context); });
+      ReadSectionLines(comments, [&](const std::string& line) { DefineValue(recordName, line, context); });
     }
   }
   call.lineIndex = index < lineEnd ? index : kBlockLineLimit + 1;
@@ -126,8 +123,7 @@ StatementFlow cmdGetRcMsg(StatementCall& call) {
     if (!argument) break;
     arguments.push_back(Expanded(*std::move(argument), context, kGetRcMsgArgumentMax));
   }
-  const std::string marker =
-      Expanded(MessageSectionMarker(StatementField(call, 3)), context, kGetRcMsgMarkerMax);
+  const std::string marker = Expanded(MessageSectionMarker(StatementField(call, 3)), context, kGetRcMsgMarkerMax);
   const std::string path = FoldedFilePath(call.scriptDir, fileName, kGetRcMsgPathMax);
 
   TextLineReader messages(path);

@@ -32,13 +32,15 @@ class FileStatementTest : public ::testing::Test {
 
 TEST_F(FileStatementTest, FileSpreadsTheKeyedRowOverTheNamedRecords) {
   const std::string key19(19, 'K');
-  Write("units.csv", "4701\n4600,MEM0,y,DIMM\n4701,CPU0,x,PROC_CARD\n4701,CPU9,z,OTHER\n47,\"by dollar\"\nA,\"by bits\"\n" +
-                         key19 + "Z,long key\n");
-  StatementTestContext script({"FILE,units.csv,4701,%UNIT,-,%FRU", "FILE,units.csv,4600,%UNIT,,%FRU", "SET,$G,4",
-                               "SET,$H,7", "FILE,units.csv,$GH,%A", "FILE,units.csv,A5(0-3),%A", "FILE,units.csv,$GQ,%A",
-                               "FILE,none.csv,4701,%A", "FILE,units.csv,2,%A", "FILE,UNITS.CSV,4701,%A",
-                               "FILE,units.csv," + key19 + ",%K", "FILE,units.csv," + key19 + "Z,%K"},
-                              dir_);
+  Write("units.csv",
+        "4701\n4600,MEM0,y,DIMM\n4701,CPU0,x,PROC_CARD\n4701,CPU9,z,OTHER\n47,\"by dollar\"\nA,\"by bits\"\n" + key19 +
+            "Z,long key\n");
+  StatementTestContext script(
+      {"FILE,units.csv,4701,%UNIT,-,%FRU", "FILE,units.csv,4600,%UNIT,,%FRU", "SET,$G,4", "SET,$H,7",
+       "FILE,units.csv,$GH,%A", "FILE,units.csv,A5(0-3),%A", "FILE,units.csv,$GQ,%A", "FILE,none.csv,4701,%A",
+       "FILE,units.csv,2,%A", "FILE,UNITS.CSV,4701,%A", "FILE,units.csv," + key19 + ",%K",
+       "FILE,units.csv," + key19 + "Z,%K"},
+      dir_);
   RunAll(script, 12);
   // An unquoted last field keeps its line end, so a one-field row "4701\n" has
   // no key 4701; the key field is compared in its first 19 characters.
@@ -59,9 +61,8 @@ const char kCommentFile[] = "/*CPU*/\nCPU line 1\r\n\n/*E*/\n  /*MEM*/  \nMemory
 
 TEST_F(FileStatementTest, CmtFileTakesTheSectionOfTheFirstTrueRow) {
   Write("cmt.txt", kCommentFile);
-  StatementTestContext script({"CMTFILE,CMT.TXT,%MSG", "REC,1=2,MEM", "REM,passed over", "REC,1=1,CPU",
-                               "REC,1=1,MEM", "\\CMTFILE", "SET,%UNIT,MEM", "CMTFILE,cmt.txt,%C", "REC,1,{%UNIT}",
-                               "\\CMTFILE"},
+  StatementTestContext script({"CMTFILE,CMT.TXT,%MSG", "REC,1=2,MEM", "REM,passed over", "REC,1=1,CPU", "REC,1=1,MEM",
+                               "\\CMTFILE", "SET,%UNIT,MEM", "CMTFILE,cmt.txt,%C", "REC,1,{%UNIT}", "\\CMTFILE"},
                               dir_);
   EXPECT_EQ(5u, script.Run(0));
   // The marker has its brace terms expanded.
@@ -87,10 +88,10 @@ const char kMessageFile[] =
 
 TEST_F(FileStatementTest, GetRcMsgFillsArgumentMarkersAppendsToMsgAndReplacesOtherRecords) {
   Write("msg.txt", kMessageFile);
-  StatementTestContext script({"GETRCMSG,%MSG,msg.txt,101,U1,P3", "GETRCMSG,%MSG,msg.txt,102",
-                               "GETRCMSG,%X,msg.txt,102", "GETRCMSG,%X,msg.txt,101,B,C", "SET,$G,1",
-                               "SET,%UNIT,CPU0", "GETRCMSG,%Y,msg.txt,10{G},{%UNIT},{G}F"},
-                              dir_);
+  StatementTestContext script(
+      {"GETRCMSG,%MSG,msg.txt,101,U1,P3", "GETRCMSG,%MSG,msg.txt,102", "GETRCMSG,%X,msg.txt,102",
+       "GETRCMSG,%X,msg.txt,101,B,C", "SET,$G,1", "SET,%UNIT,CPU0", "GETRCMSG,%Y,msg.txt,10{G},{%UNIT},{G}F"},
+      dir_);
   EXPECT_EQ("", RunAll(script, 7));
   EXPECT_EQ((Lines{"\"%MSG\",\"Unit U1 failed at P3\",\"again U1 and %3\",\"Second\"",
                    "\"%X\",\"Unit B failed at C\",\"again B and %3\"", "\"%UNIT\",\"CPU0\"",

@@ -30,6 +30,7 @@ class LineStore {
   LineStore() = default;
   LineStore(const LineStore& other) : lines_(other.lines_) {}
   LineStore& operator=(const LineStore& other) {
+    if (this == &other) return *this;
     lines_ = other.lines_;
     appending_.reset();
     return *this;

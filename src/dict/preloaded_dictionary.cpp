@@ -94,8 +94,8 @@ int PreloadDictionaryFile(const std::string& path) {
   return 1;
 }
 
-int RunPreloadedScript(std::string_view rcText, const std::string& path, ScriptOutput* output,
-                       std::string* comment, RunMode mode, SearchContext* given) {
+int RunPreloadedScript(std::string_view rcText, const std::string& path, ScriptOutput* output, std::string* comment,
+                       RunMode mode, SearchContext* given) {
   SearchContext& context = given ? *given : PreloadedSearchContext();
   InitRecordTable(context);
   const std::string scriptDir = ScriptDirOf(path);

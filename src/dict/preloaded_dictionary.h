@@ -39,8 +39,8 @@ int LoadPreloadedDictionary(const std::string& path, SearchContext& context);
 // Runs the loaded lines for one RC text, as RunScript does; `path` only
 // gives the directory of companion files. Without a context the preloaded
 // one is used.
-int RunPreloadedScript(std::string_view rcText, const std::string& path, ScriptOutput* output,
-                       std::string* comment, RunMode mode, SearchContext* context);
+int RunPreloadedScript(std::string_view rcText, const std::string& path, ScriptOutput* output, std::string* comment,
+                       RunMode mode, SearchContext* given);
 // The RC's name from the preloaded dictionary into info.rcName; nothing
 // else of `info` is written. The run's result.
 int GetRcNamePreloaded(std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info);

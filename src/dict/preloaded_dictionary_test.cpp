@@ -66,7 +66,7 @@ TEST_F(PreloadedDictionaryTest, TheFileIsReadOncePerLoadOfTheCache) {
   ASSERT_EQ(1, PreloadRcDictionary());  // loaded twice: the cached image
   EXPECT_EQ("1|OLD", Name(kFirst));
   ReleaseRcDictionary();
-  EXPECT_EQ("-3|", Name(kFirst));  // released: no lines, depth still 1
+  EXPECT_EQ("-3|", Name(kFirst));       // released: no lines, depth still 1
   ASSERT_EQ(1, PreloadRcDictionary());  // released and loaded: read again
   EXPECT_EQ("1|NEW", Name(kFirst));
 }

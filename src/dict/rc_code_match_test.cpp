@@ -12,6 +12,7 @@ namespace {
 
 TEST(RcCodeMatchTest, PrefixesBlanksAndCaptures) {
   // "captured" lists the variables set, as name=value pairs.
+  // clang-format off
   const std::tuple<std::string, std::string, int, std::string> cases[] = {
       {"4701A0B2C3D4E5F6", "47", 0, ""},    {"4701A0B2C3D4E5F6", "", 0, ""},  {"47", "4701A0", 0, ""},
       {"4701A0B2C3D4E5F6", "48", -1, ""},   {"4701A0B2C3D4E5F6", "4701A1", -1, ""},
@@ -24,6 +25,7 @@ TEST(RcCodeMatchTest, PrefixesBlanksAndCaptures) {
       // blanks at the pattern's end are skipped, then the RC's next character meets the end: a mismatch
       {"1FC70A0B12345678", "1F ", -1, ""}, {"1FC70A0B12345678", " ", -1, ""}, {"1F", "1F ", 0, ""},
   };
+  // clang-format on
   for (const auto& [rc, pattern, result, captured] : cases) {
     SearchContext context;
     EXPECT_EQ(result, MatchRcCode(rc, pattern, context)) << rc << " " << pattern;

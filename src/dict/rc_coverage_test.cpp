@@ -13,8 +13,10 @@ TEST(RcCoverageTest, CountsRecordsByResultAndListsUnknownRcsMostFrequentFirst) {
   // Bytes beyond the leading eight don't make an RC distinct.
   const std::vector<ReferenceCode> rcs = {Rc(0x47, 1), Rc(0x51, 1), Rc(0x47, 2), Rc(0x52, 0),
                                           Rc(0x52, 0), Rc(0x99, 0), Rc(0x51, 0), Rc(0x53, 0)};
-  const std::map<std::string, int> results = {{"4701020300000004", 2}, {"5101020300000004", -3},
-                                              {"5201020300000004", -3}, {"5301020300000004", -3},
+  const std::map<std::string, int> results = {{"4701020300000004", 2},
+                                              {"5101020300000004", -3},
+                                              {"5201020300000004", -3},
+                                              {"5301020300000004", -3},
                                               {"9901020300000004", -2}};
   std::size_t lookups = 0;
   const RcCoverage coverage = CountRcCoverage(rcs, [&](const std::string& rc) {

@@ -1,23 +1,21 @@
 #include "dict/rc_lookup.h"
 
 #include <algorithm>
-#include <optional>
 #include <cctype>
+#include <optional>
 
 #include "dict/diagnostics.h"
 #include "dict/run_mode.h"
 #include "dict/script_output.h"
 #include "dict/script_run.h"
-#include "shell/roots.h"
 #include "shell/file_watch.h"
+#include "shell/roots.h"
 #include "shell/setup_file.h"
 
 namespace rcv {
 namespace {
 
-std::string Cut(std::string_view text, std::size_t limit) {
-  return std::string(text.substr(0, limit));
-}
+std::string Cut(std::string_view text, std::size_t limit) { return std::string(text.substr(0, limit)); }
 
 // Rows from the first up to the first without a unit, as many as the
 // record has room for.

@@ -94,8 +94,7 @@ TEST_F(RcLookupTest, MissingDictionaryAndMissingSetupValue) {
   std::string path = "untouched";
   EXPECT_EQ("untouched", GetRcTablePath(path));
   EXPECT_EQ(kRcScriptOpenFailed, GetRcInfo(kKey, info));
-  EXPECT_EQ("Getting RC table path failed.\nGetting RC table path failed.\n",
-            testing::internal::GetCapturedStdout());
+  EXPECT_EQ("Getting RC table path failed.\nGetting RC table path failed.\n", testing::internal::GetCapturedStdout());
 }
 
 }  // namespace

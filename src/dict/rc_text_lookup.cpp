@@ -41,8 +41,7 @@ std::optional<std::string> GetRcComment(std::string rcText, std::optional<std::s
   const std::string path = TablePath();
   NormalizeRcText(rcText);
   std::string comment;
-  const int result =
-      RunScript(rcText, path, nullptr, &comment, RunComment | LanguageMode(language), nullptr);
+  const int result = RunScript(rcText, path, nullptr, &comment, RunComment | LanguageMode(language), nullptr);
   if (result == kRunScriptOpenFailed) return std::nullopt;
   return comment;
 }

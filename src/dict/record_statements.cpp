@@ -60,8 +60,7 @@ std::size_t FindDefineEnd(SearchContext& context, std::size_t from) {
 // header, for as many columns as the row has.
 void SpreadRowValues(SearchContext& context, std::size_t header, std::size_t row) {
   for (std::size_t column = 2; column <= kDefineColumnLimit; ++column) {
-    const std::optional<std::string> value =
-        ExistingLineField(context, column, row, kDefineTextMax);
+    const std::optional<std::string> value = ExistingLineField(context, column, row, kDefineTextMax);
     if (!value) return;
     const std::string name = CutCopy(RawLineField(context, column, header), kDefineTextMax);
     DefineValue(name, *value, context);
@@ -70,9 +69,7 @@ void SpreadRowValues(SearchContext& context, std::size_t header, std::size_t row
 
 }  // namespace
 
-std::size_t BlockLineEnd(const SearchContext& context) {
-  return std::min(LineCount(context), kBlockLineLimit + 1);
-}
+std::size_t BlockLineEnd(const SearchContext& context) { return std::min(LineCount(context), kBlockLineLimit + 1); }
 
 void SetNamedValue(std::string_view name, std::string value, SearchContext& context) {
   ExpandBraces(value, context);

@@ -22,8 +22,7 @@ TEST(CommentStatementTest, RepeatedCommentsBuildAListThatSetReplacesWithBraceTer
 
 TEST(CommentStatementTest, NewRecordIsCutToItsBufferWithItsClosingQuote) {
   // "%MSG","" takes 9 of the 255 characters.
-  StatementTestContext script(
-      {"COMMENT,%MSG," + std::string(300, 'x'), "COMMENT,%MSG,more", "SET,%Q,x{%QUOTES}"});
+  StatementTestContext script({"COMMENT,%MSG," + std::string(300, 'x'), "COMMENT,%MSG,more", "SET,%Q,x{%QUOTES}"});
   script.Run(0);
   ASSERT_EQ(1u, script.Records().size());
   EXPECT_EQ(kNewRecordTextMax, script.Records()[0].size());
@@ -76,6 +75,7 @@ TEST(DefineStatementTest, Tables) {
     Lines records;
     std::string nothingFound;  // "$_N" afterwards; it starts as "7"
   };
+  // clang-format off
   const Case cases[] = {
       // the first true row and the continuation rows that follow it
       {{"DEFINE,,%UNIT,%FRU", "REC,1=2,U0,F0", "REC,1=1,U1,F1", "REC,*,U2,F2", "REC, * ,U3,F3", "REC,1=2,U4,F4",
@@ -95,6 +95,7 @@ TEST(DefineStatementTest, Tables) {
       {{"DEFINE,x,%A,\"%B\"", "REC,1,a,,c", "\\DEFINE"}, 2,
        {"\"%A\",\"a\"", "\"\\\"%B\\\"\",\"\"", "\"\",\"c\""}, "0"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     StatementTestContext script(c.script);
     SetVariable("_N", "7", script.context);
@@ -105,8 +106,7 @@ TEST(DefineStatementTest, Tables) {
 }
 
 TEST(DefineStatementTest, LongTextsAreCutToTheirBuffers) {
-  StatementTestContext script(
-      {"DEFINE,,%" + std::string(120, 'N'), "REC,1," + std::string(120, 'v'), "\\DEFINE"});
+  StatementTestContext script({"DEFINE,,%" + std::string(120, 'N'), "REC,1," + std::string(120, 'v'), "\\DEFINE"});
   script.Run(0);
   EXPECT_EQ(std::string(kDefineTextMax, 'v'),
             GetPlaceholder("%" + std::string(kDefineTextMax - 1, 'N'), 1, script.context));

@@ -115,8 +115,9 @@ std::vector<std::string> RecordTable::Texts() const {
 }
 
 int RecordTable::PositionOf(std::uint64_t serial) const {
-  const auto found = std::lower_bound(records_.begin(), records_.end(), serial,
-                                      [](const Record& record, std::uint64_t wanted) { return record.serial < wanted; });
+  const auto found =
+      std::lower_bound(records_.begin(), records_.end(), serial,
+                       [](const Record& record, std::uint64_t wanted) { return record.serial < wanted; });
   return static_cast<int>(found - records_.begin());
 }
 
@@ -208,9 +209,7 @@ int AppendRecordValue(std::string_view value, SearchContext& context) { return c
 int DefineValue(std::string_view name, std::string_view value, SearchContext& context) {
   return context.records.DefineValue(name, value);
 }
-std::size_t RecordTextLength(std::string_view name, SearchContext& context) {
-  return context.records.TextLength(name);
-}
+std::size_t RecordTextLength(std::string_view name, SearchContext& context) { return context.records.TextLength(name); }
 int DeleteRecord(std::string_view name, SearchContext& context) { return context.records.Delete(name); }
 
 }  // namespace rcv

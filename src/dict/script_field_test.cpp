@@ -34,9 +34,11 @@ TEST(ScriptFieldTest, SplitsAtCommasOutsideQuotes) {
 }
 
 TEST(ScriptFieldTest, MissingFieldsReadEmptyWithAFlag) {
-  const std::tuple<std::string, std::size_t, unsigned> cases[] = {
-      {"", 0, 0u}, {"", 1, kLineEndsBeforeField}, {"a,b", 2, kLineEndsBeforeField}, {"ab", 5, kFieldBeyondLine},
-      {"a,", 1, 0u}};
+  const std::tuple<std::string, std::size_t, unsigned> cases[] = {{"", 0, 0u},
+                                                                  {"", 1, kLineEndsBeforeField},
+                                                                  {"a,b", 2, kLineEndsBeforeField},
+                                                                  {"ab", 5, kFieldBeyondLine},
+                                                                  {"a,", 1, 0u}};
   for (const auto& [line, n, flag] : cases) {
     unsigned flags = 0;
     EXPECT_EQ("", ReadScriptField(line, n, flags));

@@ -74,8 +74,7 @@ void ScriptLines::ReadField(std::size_t line, std::size_t n, std::string& field,
   if (view.data() != field.data()) field.assign(view);
 }
 
-std::string_view ScriptLines::FieldView(std::size_t line, std::size_t n, std::string& scratch,
-                                        unsigned& flags) const {
+std::string_view ScriptLines::FieldView(std::size_t line, std::size_t n, std::string& scratch, unsigned& flags) const {
   const std::optional<std::size_t> start = FieldStart(line, n, flags);
   if (!start) {
     scratch.clear();

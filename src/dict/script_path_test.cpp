@@ -32,8 +32,7 @@ class FoldedTreeTest : public ::testing::Test {
     std::error_code ignored;
     std::filesystem::remove_all(root_, ignored);
   }
-  std::filesystem::path root_ = std::filesystem::temp_directory_path() /
-                                ("rcv-folded-" + std::to_string(::getpid()));
+  std::filesystem::path root_ = std::filesystem::temp_directory_path() / ("rcv-folded-" + std::to_string(::getpid()));
   fixture::FixtureTree tree_{root_};
 };
 

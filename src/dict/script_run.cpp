@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "dict/control_statements.h"
 #include "dict/record_table.h"
 #include "dict/run_collectors.h"
 #include "dict/script_file.h"
 #include "dict/script_path.h"
 #include "dict/statement.h"
 #include "dict/variable_table.h"
-#include "dict/control_statements.h"
 
 namespace rcv {
 namespace {
@@ -49,8 +49,8 @@ int CollectRunOutputs(ScriptOutput* output, std::string* comment, RunMode mode, 
   return result;
 }
 
-int RunScript(std::string_view rcText, const std::string& path, ScriptOutput* output,
-              std::string* comment, RunMode mode, SearchContext* given) {
+int RunScript(std::string_view rcText, const std::string& path, ScriptOutput* output, std::string* comment,
+              RunMode mode, SearchContext* given) {
   SearchContext& context = given ? *given : PerCallSearchContext();
   if (!given) {
     context.runDepth = 0;

@@ -20,8 +20,8 @@ inline constexpr int kRunScriptOpenFailed = -2;
 // script, or one reached by EXEC, can't be opened; otherwise -99.
 // `output` and `comment` may be null; the comment is only built with
 // RunComment.
-int RunScript(std::string_view rcText, const std::string& path, ScriptOutput* output,
-              std::string* comment, RunMode mode, SearchContext* context);
+int RunScript(std::string_view rcText, const std::string& path, ScriptOutput* output, std::string* comment,
+              RunMode mode, SearchContext* given);
 
 // What the statement loop does at EXEC: hand over to the script it names,
 // or end the run (the preloaded dictionary has no other script to load).

@@ -28,7 +28,7 @@ struct StatementCall {
   std::string_view scriptPath;  // the running script
   std::string_view scriptDir;   // its directory, up to and including the last '/'
   RunMode mode;
-  ScriptOutput* output;         // may be null
+  ScriptOutput* output;  // may be null
   // The line being run. A handler that consumes a block leaves it on the
   // block's last line; the loop then goes on with the line after it.
   std::size_t lineIndex;

@@ -12,8 +12,8 @@ std::string StatementField(const StatementCall& call, std::size_t n, std::size_t
   return LineField(call.context, n, call.lineIndex, limit);
 }
 
-std::optional<std::string> ExistingLineField(SearchContext& context, std::size_t n,
-                                             std::size_t line, std::size_t limit) {
+std::optional<std::string> ExistingLineField(SearchContext& context, std::size_t n, std::size_t line,
+                                             std::size_t limit) {
   // Earlier flags belong to reads that are over; only this read's count.
   error(context);
   std::string field = LineField(context, n, line, limit);

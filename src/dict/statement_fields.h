@@ -16,13 +16,11 @@ std::string LineField(SearchContext& context, std::size_t n, std::size_t line,
                       std::size_t limit = kFieldBufferSize - 1);
 
 // Field n of the statement's own line, at most `limit` characters.
-std::string StatementField(const StatementCall& call, std::size_t n,
-                           std::size_t limit = kFieldBufferSize - 1);
+std::string StatementField(const StatementCall& call, std::size_t n, std::size_t limit = kFieldBufferSize - 1);
 
 // Field n of line `line` when the line has one (it may be empty); nothing
 // when the line ends before it.
-std::optional<std::string> ExistingLineField(SearchContext& context, std::size_t n,
-                                             std::size_t line,
+std::optional<std::string> ExistingLineField(SearchContext& context, std::size_t n, std::size_t line,
                                              std::size_t limit = kFieldBufferSize - 1);
 
 // Field n of line `line` as it stands in the text: double quotes stay, and

@@ -30,9 +30,7 @@ class StatementTestContext {
 
   // Carries out line `index`; returns the line index the statement left.
   std::size_t Run(std::size_t index) {
-    StatementCall call{
-        context, "4701000011223344", scriptDir_ + "rcdicttbl.csv", scriptDir_, mode_, nullptr,
-        index};
+    StatementCall call{context, "4701000011223344", scriptDir_ + "rcdicttbl.csv", scriptDir_, mode_, nullptr, index};
     const std::string keyword = GetLineField(0, index, context).substr(0, kKeywordMax);
     const StatementRow* row = FindStatementRow(ClassifyKeyword(keyword));
     if (row != nullptr) row->handler(call);
@@ -40,9 +38,7 @@ class StatementTestContext {
   }
 
   std::vector<std::string> Records() const { return context.records.Texts(); }
-  std::optional<std::string> Variable(std::string_view name) const {
-    return GetVariable(name, context);
-  }
+  std::optional<std::string> Variable(std::string_view name) const { return GetVariable(name, context); }
 
   SearchContext context;
 

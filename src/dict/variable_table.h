@@ -5,10 +5,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <functional>
 #include <unordered_map>
 
 namespace rcv {

@@ -17,6 +17,7 @@
 #include "rclog/rc_log.h"
 #include "shell/console.h"
 #include "shell/file_block.h"
+#include "shell/program_version.h"
 #include "shell/regular_file.h"
 #include "shell/roots.h"
 #include "shell/text_conversion.h"
@@ -218,6 +219,10 @@ int RunRcdict(std::span<const std::string> args, std::istream& in, std::ostream&
   }
   if (options->help) {
     out << kRcdictUsageText;
+    return kRcdictOk;
+  }
+  if (options->version) {
+    out << "rcdict " << ProgramVersion() << '\n';
     return kRcdictOk;
   }
   // The dictionary's own diagnostics never mix with the results.

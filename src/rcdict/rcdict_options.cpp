@@ -5,12 +5,16 @@
 namespace rcv {
 namespace {
 
-enum OptionId { kDict = 1, kHelp, kJson, kPreloaded, kLang };
+enum OptionId { kDict = 1, kHelp, kVersion, kJson, kPreloaded, kLang };
 
 constexpr option kLongOptions[] = {
-    {"dict", required_argument, nullptr, kDict},  {"help", no_argument, nullptr, kHelp},
-    {"json", no_argument, nullptr, kJson},         {"preloaded", no_argument, nullptr, kPreloaded},
-    {"lang", required_argument, nullptr, kLang},   {nullptr, 0, nullptr, 0},
+    {"dict", required_argument, nullptr, kDict},
+    {"help", no_argument, nullptr, kHelp},
+    {"json", no_argument, nullptr, kJson},
+    {"preloaded", no_argument, nullptr, kPreloaded},
+    {"lang", required_argument, nullptr, kLang},
+    {"version", no_argument, nullptr, kVersion},
+    {nullptr, 0, nullptr, 0},
 };
 
 // Which command each option belongs to, beyond --dict and --help.
@@ -29,7 +33,7 @@ const std::string_view kRcdictUsageText =
     "usage: rcdict [--dict PATH] lookup [--preloaded] [--lang JP|US] [--json] [RC...]\n"
     "       rcdict [--dict PATH] check [--json]\n"
     "       rcdict [--dict PATH] cover [--json] [RCLOG]\n"
-    "       rcdict --help\n"
+    "       rcdict --help | --version\n"
     "\n"
     "Runs the machine's RC dictionary (or the one given with --dict) the way the\n"
     "viewer does.\n"
@@ -52,17 +56,29 @@ bool ReadOptions(std::vector<char*>& argv, bool inOrder, RcdictOptions& options,
   const int argc = static_cast<int>(argv.size()) - 1;
   for (int id; (id = getopt_long(argc, argv.data(), inOrder ? "+" : "", kLongOptions, nullptr)) != -1;) {
     switch (id) {
-      case kDict: options.dictionary = optarg; break;
-      case kHelp: options.help = true; break;
-      case kJson: options.json = true; break;
-      case kPreloaded: options.preloaded = true; break;
+      case kDict:
+        options.dictionary = optarg;
+        break;
+      case kHelp:
+        options.help = true;
+        break;
+      case kVersion:
+        options.version = true;
+        break;
+      case kJson:
+        options.json = true;
+        break;
+      case kPreloaded:
+        options.preloaded = true;
+        break;
       case kLang:
         options.language = optarg;
         if (*options.language == "JP" || *options.language == "US") break;
         error = "--lang takes JP or US";
         return false;
       default:
-        error = "unknown option or option without its value: " + std::string(argv[static_cast<std::size_t>(optind) - 1]);
+        error =
+            "unknown option or option without its value: " + std::string(argv[static_cast<std::size_t>(optind) - 1]);
         return false;
     }
   }
@@ -74,12 +90,13 @@ bool ReadOptions(std::vector<char*>& argv, bool inOrder, RcdictOptions& options,
 std::optional<RcdictOptions> ParseRcdictOptions(std::span<const std::string> args, std::string& error) {
   std::vector<std::string> copies(args.begin(), args.end());
   std::vector<char*> argv;
+  argv.reserve(copies.size() + 1);
   for (std::string& arg : copies) argv.push_back(arg.data());
   argv.push_back(nullptr);
   RcdictOptions options;
   // The options before the command, then the command's own with its operands.
   if (!ReadOptions(argv, true, options, error)) return std::nullopt;
-  if (options.help) return options;
+  if (options.help || options.version) return options;
   if (optind >= static_cast<int>(copies.size())) {
     error = "no command given";
     return std::nullopt;
@@ -87,8 +104,9 @@ std::optional<RcdictOptions> ParseRcdictOptions(std::span<const std::string> arg
   std::vector<char*> rest(argv.begin() + optind, argv.end());
   if (!ReadOptions(rest, false, options, error)) return std::nullopt;
   options.command = rest.front();
-  for (int i = optind; i + 1 < static_cast<int>(rest.size()); ++i) options.operands.emplace_back(rest[static_cast<std::size_t>(i)]);
-  if (options.help) return options;
+  for (int i = optind; i + 1 < static_cast<int>(rest.size()); ++i)
+    options.operands.emplace_back(rest[static_cast<std::size_t>(i)]);
+  if (options.help || options.version) return options;
   if (options.command != "lookup" && options.command != "check" && options.command != "cover") {
     error = "unknown command " + options.command;
     return std::nullopt;

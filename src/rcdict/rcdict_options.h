@@ -3,6 +3,7 @@
 //   rcdict [--dict PATH] check [--json]
 //   rcdict [--dict PATH] cover [--json] [RCLOG]
 //   rcdict --help
+//   rcdict --version
 #pragma once
 
 #include <optional>
@@ -14,15 +15,16 @@
 namespace rcv {
 
 inline constexpr int kRcdictOk = 0;
-inline constexpr int kRcdictFailed = 1;    // a lookup failed, check found an error
-inline constexpr int kRcdictUsage = 2;     // a usage error, or no dictionary
+inline constexpr int kRcdictFailed = 1;  // a lookup failed, check found an error
+inline constexpr int kRcdictUsage = 2;   // a usage error, or no dictionary
 
 extern const std::string_view kRcdictUsageText;
 
 struct RcdictOptions {
-  std::string command;  // "lookup", "check", "cover"; empty with --help
+  std::string command;     // "lookup", "check", "cover"; empty with --help or --version
   std::string dictionary;  // --dict, or empty for the machine's
   bool help = false;
+  bool version = false;
   bool json = false;
   bool preloaded = false;
   std::optional<std::string> language;  // "JP" or "US"

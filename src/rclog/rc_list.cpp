@@ -70,6 +70,4 @@ int ShowRcList(Screen& screen, RcLookup lookup) {
   }
 }
 
-int ShowRcList(Screen& screen) { return ShowRcList(screen, GetRcInfo); }
-
 }  // namespace rcv

@@ -25,6 +25,5 @@ void PrintPagePrompt(std::ostream& out, int pageResult);
 // Returns 1 when the operator leaves the list or the log is empty, -1 when
 // the log can't be read.
 int ShowRcList(Screen& screen, RcLookup lookup);
-int ShowRcList(Screen& screen);
 
 }  // namespace rcv

@@ -60,6 +60,4 @@ int ReferRcDictionary(Screen& screen, RcLookup lookup) {
   return 1;
 }
 
-int ReferRcDictionary(Screen& screen) { return ReferRcDictionary(screen, GetRcInfo); }
-
 }  // namespace rcv

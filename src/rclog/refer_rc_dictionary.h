@@ -9,6 +9,5 @@ namespace rcv {
 
 // Asks until a well-formed RC or a quit is typed, shows one RC and returns 1.
 int ReferRcDictionary(Screen& screen, RcLookup lookup);
-int ReferRcDictionary(Screen& screen);
 
 }  // namespace rcv

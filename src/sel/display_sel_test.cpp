@@ -60,8 +60,8 @@ TEST_F(DisplaySelTest, MenuListsNewestFirstThenQuits) {
   fixture::ScreenHarness harness("0\n1\nq\n");
   Screen screen = harness.screen();
   EXPECT_EQ(1, DisplaySel(screen));
-  EXPECT_EQ(std::string(kTitle) + std::string(kMenu) + "\n\n" + std::string(kHeading) + std::string(kTwoLines) +
-                "\n" + std::string(kMenu) + "\n\n" + std::string(kMenu) + "\n\n",
+  EXPECT_EQ(std::string(kTitle) + std::string(kMenu) + "\n\n" + std::string(kHeading) + std::string(kTwoLines) + "\n" +
+                std::string(kMenu) + "\n\n" + std::string(kMenu) + "\n\n",
             harness.shown());
 }
 

@@ -35,7 +35,8 @@ std::vector<std::size_t> SelSlotsNewestFirst(const SelHeader& header) {
 }
 
 std::string FormatSelLine(std::span<const std::uint8_t, kSelLogSize> log, std::size_t slot) {
-  const std::span<const std::uint8_t> entry = std::span<const std::uint8_t>(log).subspan(SelSlotOffset(slot), kSelEntrySize);
+  const std::span<const std::uint8_t> entry =
+      std::span<const std::uint8_t>(log).subspan(SelSlotOffset(slot), kSelEntrySize);
   const auto byte = [&entry](std::size_t offset) { return static_cast<unsigned>(ReadU8(entry, offset)); };
   const std::string stamp = FormatStampColumn(ReadLe32(entry, kSelTimestampOffset));
   char line[128];

@@ -22,7 +22,8 @@ TEST(SelWalkTest, UnwrappedRingListsNewestDownToSlotZero) {
 TEST(SelWalkTest, WrappedRingListsAllSlotsNewestFirst) {
   const std::vector<std::size_t> slots = Walk(5, 0xFF);
   ASSERT_EQ(512u, slots.size());
-  EXPECT_EQ((std::vector<std::size_t>{5, 4, 3, 2, 1, 0, 511, 510}), std::vector<std::size_t>(slots.begin(), slots.begin() + 8));
+  EXPECT_EQ((std::vector<std::size_t>{5, 4, 3, 2, 1, 0, 511, 510}),
+            std::vector<std::size_t>(slots.begin(), slots.begin() + 8));
   EXPECT_EQ(6u, slots.back());
   const std::vector<std::size_t> fromTop = Walk(511, 0xFF);
   EXPECT_EQ(511u, fromTop.front());

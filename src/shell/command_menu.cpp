@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "shell/options.h"
+#include "shell/program_version.h"
 
 namespace rcv {
 
@@ -21,8 +22,8 @@ void PrintCeMenu(Screen& screen, std::span<const CommandEntry> commands) {
   char line[80];
   for (const CommandEntry& command : commands) {
     if (!IsOpenTo(command, ViewMode::kCe)) continue;
-    std::snprintf(line, sizeof line, " %-3.*s : %.*s\n", static_cast<int>(command.key.size()),
-                  command.key.data(), static_cast<int>(command.title.size()), command.title.data());
+    std::snprintf(line, sizeof line, " %-3.*s : %.*s\n", static_cast<int>(command.key.size()), command.key.data(),
+                  static_cast<int>(command.title.size()), command.title.data());
     out << line;
   }
   out << " q   : quit\n"
@@ -70,10 +71,22 @@ void RunMenuLoop(Screen& screen, std::span<const CommandEntry> commands) {
   }
 }
 
+// Prints the usage or the version when the command line asks for it.
+bool AnswerInformationRequest(std::span<const std::string> args, std::ostream& out) {
+  const InformationRequest request = InformationRequestOf(args);
+  if (request == InformationRequest::kHelp) out << kViewerUsageText;
+  if (request == InformationRequest::kVersion) out << "rcviewer " << ProgramVersion() << '\n';
+  return request != InformationRequest::kNone;
+}
+
 }  // namespace
 
-int RunViewer(std::span<const std::string> args, std::span<const CommandEntry> commands,
-              std::istream& in, std::ostream& out, const char* lang) {
+int RunViewer(std::span<const std::string> args, std::span<const CommandEntry> commands, std::istream& in,
+              std::ostream& out, const char* lang) {
+  if (AnswerInformationRequest(args, out)) {
+    out.flush();
+    return kExitInformation;
+  }
   MachineIdentity identity;
   if (LoadMachineIdentity(identity, out) != 1) {
     out.flush();

@@ -22,10 +22,11 @@ struct CommandEntry {
 
 inline constexpr int kExitNormal = 1;
 inline constexpr int kExitNoIdentity = 255;
+inline constexpr int kExitInformation = 0;  // after --help or --version
 
 // Runs the whole program on the given command line and terminal; `lang` is
 // the value of LANG (or null). Returns the exit status.
-int RunViewer(std::span<const std::string> args, std::span<const CommandEntry> commands,
-              std::istream& in, std::ostream& out, const char* lang);
+int RunViewer(std::span<const std::string> args, std::span<const CommandEntry> commands, std::istream& in,
+              std::ostream& out, const char* lang);
 
 }  // namespace rcv

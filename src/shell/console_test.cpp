@@ -27,7 +27,9 @@ TEST(InputLineTest, ErasesWithBackspaceAndDelete) {
   const Typed typed = TypeLine("ab\bc\n");
   EXPECT_EQ("ac", typed.result);
   EXPECT_EQ("\b \b\n", typed.shown);
+  // clang-format off
   EXPECT_EQ("ac", TypeLine("ab\x7F" "c\n").result);
+  // clang-format on
 }
 
 TEST(InputLineTest, BackspaceOnAnEmptyLineShowsNothing) {
@@ -44,7 +46,9 @@ TEST(InputLineTest, EscapeSequencesLeaveNoTrace) {
 
 TEST(InputLineTest, ControlAndNonAsciiBytesAreDropped) {
   EXPECT_EQ("dr", TypeLine("d\r\tr\r\n").result);
+  // clang-format off
   EXPECT_EQ("ab", TypeLine("a\xE3\x81\x82" "b\n").result);
+  // clang-format on
 }
 
 TEST(InputLineTest, DestinationHoldsSizeLessOneCharacters) {

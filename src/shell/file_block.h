@@ -17,7 +17,6 @@ inline constexpr int kFileShortWrite = -5;
 int ReadFileBlock(const std::string& path, std::span<std::uint8_t> buffer);
 // Writes the bytes at `offset` of an existing file, which is never created
 // nor truncated: 0, -2 or -5.
-int WriteFileBlock(const std::string& path, std::span<const std::uint8_t> bytes,
-                   std::size_t offset = 0);
+int WriteFileBlock(const std::string& path, std::span<const std::uint8_t> bytes, std::size_t offset = 0);
 
 }  // namespace rcv

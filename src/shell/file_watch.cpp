@@ -32,8 +32,8 @@ bool ReadAll(int fd, std::string& image) {
 }  // namespace
 
 bool FileIdentity::operator==(const FileIdentity& other) const {
-  return device == other.device && inode == other.inode && size == other.size &&
-         SameTime(modified, other.modified) && SameTime(changed, other.changed);
+  return device == other.device && inode == other.inode && size == other.size && SameTime(modified, other.modified) &&
+         SameTime(changed, other.changed);
 }
 
 FileWatch::State FileWatch::Refresh(const std::string& path, std::string& image) {

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
+#include "shell/regular_file.h"
 #include "shell/roots.h"
 #include "shell/setup_file.h"
-#include "shell/regular_file.h"
 
 namespace rcv {
 

@@ -44,12 +44,12 @@ TEST_F(MachineIdentityTest, MissingOrEmptyNamesAreNotSet) {
 
 TEST_F(MachineIdentityTest, RevisionIsCutAfterItsFirstWord) {
   tree_.WriteSetup();
-  for (const auto& [line, expected] : std::vector<std::pair<std::string, std::string>>{
-           {"1.23 build\n", "1.23"},
-           {"  2.0\r\n", "  2.0"},
-           {" \r\n", " \r\n"},
-           {"4.5", "4.5"},
-           {std::string(300, '9'), std::string(127, '9')}}) {
+  for (const auto& [line, expected] :
+       std::vector<std::pair<std::string, std::string>>{{"1.23 build\n", "1.23"},
+                                                        {"  2.0\r\n", "  2.0"},
+                                                        {" \r\n", " \r\n"},
+                                                        {"4.5", "4.5"},
+                                                        {std::string(300, '9'), std::string(127, '9')}}) {
     tree_.WriteFile(tree_.DictionaryDir() / "rcrev", line);
     EXPECT_EQ(1, Load().first);
     EXPECT_EQ(expected, identity_.rcRev);

@@ -62,7 +62,8 @@ int ParseOptions(std::span<const std::string> args, ViewMode mode, std::span<Opt
 
 RunOptions ReadRunOptions(std::span<const std::string> args, ViewMode mode) {
   // Each takes the following argument as its value.
-  std::array<OptionEntry, 3> table = {{{"-o", true, true, 2, {}}, {"-c", true, true, 2, {}}, {"-f", true, true, 2, {}}}};
+  std::array<OptionEntry, 3> table = {
+      {{"-o", true, true, 2, {}}, {"-c", true, true, 2, {}}, {"-f", true, true, 2, {}}}};
   RunOptions options;
   if (ParseOptions(args, mode, table) != 0) return options;
   const auto& [command, count, file] = table;
@@ -80,5 +81,30 @@ RunOptions ReadRunOptions(std::span<const std::string> args, ViewMode mode) {
   options.outputFile = file.value.value_or("");
   return options;
 }
+
+InformationRequest InformationRequestOf(std::span<const std::string> args) {
+  if (args.size() != 2) return InformationRequest::kNone;
+  if (args[1] == "--help") return InformationRequest::kHelp;
+  if (args[1] == "--version") return InformationRequest::kVersion;
+  return InformationRequest::kNone;
+}
+
+const std::string_view kViewerUsageText =
+    "usage: rcviewer [ACCESS-CODE] [-o COMMAND] [-c COUNT] [-f FILE]\n"
+    "       rcviewer --help | --version\n"
+    "\n"
+    "Shows the machine's RC log, SEL, maintenance records and trap and ignore RC\n"
+    "table. Without the access code it shows the identity block and the RC list\n"
+    "once; with it, the command menu of the service engineer.\n"
+    "  -o COMMAND  runs one command without the menu and ends: sr saves the RC\n"
+    "              log as text, ds lists the SEL (with the access code only)\n"
+    "  -c COUNT    with -o sr: only the COUNT newest RCs\n"
+    "  -f FILE     the output file of -o sr (default rclog.txt beside the RC log)\n"
+    "              and of -o ds (default the terminal)\n"
+    "A faulty command line is ignored as a whole.\n"
+    "Environment: RCVIEWER_ROOT is put in front of the install and data roots;\n"
+    "LANG names the terminal's code set.\n"
+    "Exit status: 1 after a run, 255 when the machine identity can't be loaded,\n"
+    "0 after --help or --version.\n";
 
 }  // namespace rcv

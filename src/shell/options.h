@@ -32,4 +32,12 @@ ViewMode ModeFromArguments(std::span<const std::string> args);
 // The run options of a command line; a faulty line leaves them all reset.
 RunOptions ReadRunOptions(std::span<const std::string> args, ViewMode mode);
 
+// "--help" or "--version" as the only argument asks for the usage or the
+// version instead of a run. Anywhere else these words are read like any
+// other argument: a mistyped access code or a faulty option.
+enum class InformationRequest { kNone, kHelp, kVersion };
+InformationRequest InformationRequestOf(std::span<const std::string> args);
+
+extern const std::string_view kViewerUsageText;
+
 }  // namespace rcv

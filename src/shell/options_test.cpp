@@ -12,7 +12,8 @@ std::vector<std::string> Line(std::initializer_list<std::string> words) {
 }
 
 int Parse(const std::vector<std::string>& args) {
-  std::array<OptionEntry, 3> table = {{{"-o", true, true, 2, {}}, {"-c", true, true, 2, {}}, {"-f", true, true, 2, {}}}};
+  std::array<OptionEntry, 3> table = {
+      {{"-o", true, true, 2, {}}, {"-c", true, true, 2, {}}, {"-f", true, true, 2, {}}}};
   return ParseOptions(args, ModeFromArguments(args), table);
 }
 
@@ -20,10 +21,10 @@ TEST(ParseOptionsTest, Results) {
   EXPECT_EQ(0, Parse(Line({"-o", "sr", "-c", "10", "-f", "/tmp/x"})));
   EXPECT_EQ(0, Parse(Line({"tonbar47", "-f", "a", "-o", "ds"})));
   EXPECT_EQ(0, Parse(Line({"tonbar47"})));
-  EXPECT_EQ(-2, Parse(Line({})));                      // user mode, nothing read
-  EXPECT_EQ(-2, Parse(Line({"-o"})));                  // value missing at the end
-  EXPECT_EQ(-2, Parse(Line({"-o", "-c", "1"})));       // option where a value belongs
-  EXPECT_EQ(-1, Parse(Line({"-x", "1"})));             // unknown option
+  EXPECT_EQ(-2, Parse(Line({})));                        // user mode, nothing read
+  EXPECT_EQ(-2, Parse(Line({"-o"})));                    // value missing at the end
+  EXPECT_EQ(-2, Parse(Line({"-o", "-c", "1"})));         // option where a value belongs
+  EXPECT_EQ(-1, Parse(Line({"-x", "1"})));               // unknown option
   EXPECT_EQ(-1, Parse(Line({"-o", "sr", "-o", "ds"})));  // given twice
   EXPECT_EQ(-1, Parse(Line({"-o", "sr", "stray"})));
   EXPECT_EQ(-1, Parse(Line({"tonbar4", "-o", "sr"})));  // mistyped code
@@ -59,8 +60,8 @@ TEST(ReadRunOptionsTest, SingleCommandRuns) {
 }
 
 TEST(ReadRunOptionsTest, FaultyLinesAndOverlongValuesResetEverything) {
-  for (const auto& args : {Line({"-o", "sr", "-x"}), Line({"-o", "dr", "-o", "ds"}),
-                           Line({"-o", "0123456789"}), Line({"-o", "sr", "-f", std::string(513, 'f')})}) {
+  for (const auto& args : {Line({"-o", "sr", "-x"}), Line({"-o", "dr", "-o", "ds"}), Line({"-o", "0123456789"}),
+                           Line({"-o", "sr", "-f", std::string(513, 'f')})}) {
     const RunOptions options = ReadRunOptions(args, ViewMode::kUser);
     EXPECT_FALSE(options.singleCommand);
     EXPECT_FALSE(options.saveRcRun);

@@ -44,8 +44,8 @@ void SetMessage(std::string* message, std::string_view text) {
 
 }  // namespace
 
-int GetSetupValue(std::string_view section, std::string_view key, const std::string& path,
-                  std::size_t valueSize, std::string& value, std::string* message) {
+int GetSetupValue(std::string_view section, std::string_view key, const std::string& path, std::size_t valueSize,
+                  std::string& value, std::string* message) {
   UniqueFile file = OpenRegularFile(path);
   if (!file) return -1;
 

@@ -21,7 +21,7 @@ inline constexpr std::string_view kKeyNotFound = "Paramater not found.";
 // Returns 0 and stores the value (cut to valueSize - 1 characters) when the
 // key is found, -1 otherwise; on -1 `message`, when given, may receive the
 // reason.
-int GetSetupValue(std::string_view section, std::string_view key, const std::string& path,
-                  std::size_t valueSize, std::string& value, std::string* message = nullptr);
+int GetSetupValue(std::string_view section, std::string_view key, const std::string& path, std::size_t valueSize,
+                  std::string& value, std::string* message = nullptr);
 
 }  // namespace rcv

@@ -51,8 +51,7 @@ TEST_F(SetupFileTest, KeyLinesMustStartWithTheKeyAndEquals) {
 
 TEST_F(SetupFileTest, SectionsBoundTheSearch) {
   EXPECT_EQ("<-1:Paramater not found.>", Lookup("[COMMON]\nA=1\n[MAG]\nCODE=2\n", "COMMON", "CODE"));
-  EXPECT_EQ("<-1:Paramater not found.>",
-            Lookup("[COMMON]\nA=1\n[MAG]\nB=1\n[COMMON]\nCODE=3\n", "COMMON", "CODE"));
+  EXPECT_EQ("<-1:Paramater not found.>", Lookup("[COMMON]\nA=1\n[MAG]\nB=1\n[COMMON]\nCODE=3\n", "COMMON", "CODE"));
   EXPECT_EQ("<-1:KOUMOKU not found.>", Lookup("[MAG]\nCODE=2\n", "COMMON", "CODE"));
   EXPECT_EQ("<-1:KOUMOKU not found.>", Lookup("CODE=1\n[COMMON]\nA=1\n", "COMMON", "CODE"));
   EXPECT_EQ("9", Lookup("CODE=1\n[COMMON] trailing words\nCODE=9\n", "COMMON", "CODE"));

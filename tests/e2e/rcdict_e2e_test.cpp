@@ -90,6 +90,10 @@ TEST_F(RcdictE2eTest, CheckReportsFindingsAndCoverCountsTheLog) {
       "[{\"rc\":\"5109990100000001\",\"count\":19},{\"rc\":\"E700100200001000\",\"count\":19}]}\n",
       cover.screen);
   EXPECT_EQ(0, cover.exitStatus);
+  EXPECT_EQ(
+      "records  : 340\ndistinct : 10\nfound    : 302\nunknown  : 38\nfailed   : 0\n"
+      "unknown RCs, most frequent first:\n  5109990100000001  19\n  E700100200001000  19\n",
+      Run({"cover"}).screen);
 
   tree_.WriteFile(tree_.root() / "work/top.csv", "IFDEF,1 = 1\nEXEC,missing.csv\nBOGUS\n");
   const std::string top = (tree_.root() / "work/top.csv").string();
@@ -101,6 +105,8 @@ TEST_F(RcdictE2eTest, CheckReportsFindingsAndCoverCountsTheLog) {
   EXPECT_TRUE(findings[1]["message"].get<std::string>().starts_with("EXEC target \"missing.csv\" can't be opened ("));
   EXPECT_EQ("unknown keyword \"BOGUS\" ends the run", findings[2]["message"]);
   EXPECT_EQ(1, check.exitStatus);
+  const std::string text = Run({"--dict", top, "check"}).screen;
+  EXPECT_TRUE(text.starts_with(top + ":1: error: IFDEF block is never closed\n" + top + ":2: error: EXEC")) << text;
 }
 
 TEST_F(RcdictE2eTest, ExitStatuses) {
@@ -110,6 +116,7 @@ TEST_F(RcdictE2eTest, ExitStatuses) {
   };
   const Case cases[] = {
       {{"--help"}, 0},
+      {{"--version"}, 0},
       {{}, 2},
       {{"lookup", "--bogus"}, 2},
       {{"check", "--preloaded"}, 2},

@@ -75,9 +75,8 @@ TEST_F(RcLogE2eTest, DictionaryOutputStandsBetweenTheColumnsAndTheName) {
                                 .rc = {0x4A, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B}});
   fixture::WriteRcLog(tree_, log);
   const ViewerRun run = Run({kCeAccessCode}, "dr\n0\nq\nq\nq\n");
-  EXPECT_NE(std::string::npos,
-            run.screen.find("01/09/09 01:46:40  U1 4A 0102 03 04050607 08090A0B   "
-                            "Ra_search cmdSet() Unexpected string [BAD]\nNAME-4A01\n"))
+  EXPECT_NE(std::string::npos, run.screen.find("01/09/09 01:46:40  U1 4A 0102 03 04050607 08090A0B   "
+                                               "Ra_search cmdSet() Unexpected string [BAD]\nNAME-4A01\n"))
       << run.screen;
 }
 

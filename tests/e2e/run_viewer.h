@@ -17,8 +17,8 @@ struct ViewerRun {
 // `root` becomes RCVIEWER_ROOT; `extraEnv` entries are "NAME=value".
 // A run that takes longer than a few seconds is killed and reported with
 // exit status -1 (a hang is a failure, never a stuck test).
-ViewerRun RunViewer(const std::string& root, const std::vector<std::string>& args,
-                    const std::string& input, const std::vector<std::string>& extraEnv = {});
+ViewerRun RunViewer(const std::string& root, const std::vector<std::string>& args, const std::string& input,
+                    const std::vector<std::string>& extraEnv = {});
 // The same for the dictionary maintainer's command, rcdict.
 ViewerRun RunRcdict(const std::string& root, const std::vector<std::string>& args, const std::string& input = "");
 

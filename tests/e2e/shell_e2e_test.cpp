@@ -7,6 +7,8 @@
 
 #include "fixture/fixture_tree.h"
 #include "run_viewer.h"
+#include "shell/options.h"
+#include "shell/program_version.h"
 
 namespace rcv::e2e {
 namespace {
@@ -89,12 +91,33 @@ TEST_F(ShellE2eTest, SingleCommandThatDoesNotExistIsNotFound) {
 }
 
 TEST_F(ShellE2eTest, FaultyCommandLinesAreIgnoredWhole) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{kCeAccessCode, "-o"}, {kCeAccessCode, "-o", "xx", "-o", "yy"},
-        {kCeAccessCode, "-x"}, {kCeAccessCode, "stray"}, {kCeAccessCode, "-o", "0123456789"}}) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{kCeAccessCode, "-o"},
+                                               {kCeAccessCode, "-o", "xx", "-o", "yy"},
+                                               {kCeAccessCode, "-x"},
+                                               {kCeAccessCode, "stray"},
+                                               {kCeAccessCode, "-o", "0123456789"}}) {
     const ViewerRun run = Run(args, "q\n");
     EXPECT_EQ("\n" + std::string(kCeMenu) + "\n", run.screen) << args[1];
     EXPECT_EQ(1, run.exitStatus);
+  }
+}
+
+// Alone, --help and --version answer without reading the machine; in any
+// other command line they are a mistyped code or a faulty option, as ever.
+TEST_F(ShellE2eTest, HelpAndVersionAnswerOnlyAsTheSoleArgument) {
+  std::filesystem::remove_all(tree_.root() / "opt");
+  const std::string noIdentity = "Getting RC table path failed.\n";
+  const std::pair<std::vector<std::string>, ViewerRun> cases[] = {
+      {{"--help"}, {std::string(kViewerUsageText), "", 0}},
+      {{"--version"}, {"rcviewer " + std::string(ProgramVersion()) + "\n", "", 0}},
+      {{"--help", "-o", "sr"}, {noIdentity, "", 255}},
+      {{"--version", "--version"}, {noIdentity, "", 255}},
+      {{kCeAccessCode, "--help"}, {noIdentity, "", 255}},
+  };
+  for (const auto& [args, expected] : cases) {
+    const ViewerRun run = Run(args);
+    EXPECT_EQ(expected.screen, run.screen) << args[0];
+    EXPECT_EQ(expected.exitStatus, run.exitStatus) << args[0];
   }
 }
 
@@ -132,10 +155,9 @@ TEST_F(ShellE2eTest, SpecialFilesAtStartUpCountAsUnopenable) {
     bool fifo;  // else a link to /dev/zero
     std::string_view message;
   };
-  for (const Case& c : {Case{setup, true, "Getting RC table path failed.\n"},
-                        Case{setup, false, "Getting RC table path failed.\n"},
-                        Case{rcrev, true, "Rcrev file open error.\n"},
-                        Case{rcrev, false, "Rcrev file open error.\n"}}) {
+  for (const Case& c :
+       {Case{setup, true, "Getting RC table path failed.\n"}, Case{setup, false, "Getting RC table path failed.\n"},
+        Case{rcrev, true, "Rcrev file open error.\n"}, Case{rcrev, false, "Rcrev file open error.\n"}}) {
     tree_.WriteSetup();
     fs::remove(c.replaced);
     if (c.fifo) {
