@@ -75,26 +75,6 @@ TEST_F(RcListTest, PagesOfSixteenAndOnlyQuitLeavesTheLastPage) {
             harness.shown());
 }
 
-TEST_F(RcListTest, FullAndOverfullRingsListTheNewest2048In128Pages) {
-  const std::tuple<std::size_t, const char*, const char*, const char*> cases[] = {
-      {2048, "01/09/09 02:20:47", "000007FF", "q\n"}, {5000, "01/09/09 03:09:59", "00001387", ""}};
-  for (const auto& [count, stamp, newest, quit] : cases) {
-    WriteLog(fixture::NumberedRcLog(count));
-    fixture::ScreenHarness harness(std::string(127, '\n') + quit, ViewMode::kUser);
-    EXPECT_EQ(1, Show(harness));
-    const std::string shown = harness.shown();
-    EXPECT_EQ(128u, CountOf(shown, "date/time"));
-    EXPECT_EQ(127u, CountOf(shown, "-- more (q:quit) --\n"));
-    EXPECT_EQ(2048u, CountOf(shown, " 0A0B0C0D\n"));
-    EXPECT_EQ(0u, shown.find(kUserHeadingText + (stamp + std::string("     01 0203 04 ")) + newest + " 0A0B0C0D\n"));
-    // The end of input leaves the last page without an echo.
-    char oldest[80];
-    std::snprintf(oldest, sizeof oldest, " %08zX 0A0B0C0D\n--- End of data. ---\n-- (q:quit) --\n%s", count - 2048,
-                  *quit == '\0' ? "" : "\n");
-    EXPECT_EQ(oldest, shown.substr(shown.size() - std::strlen(oldest))) << count;
-  }
-}
-
 TEST_F(RcListTest, MissingLogAndEmptyOrNegativeCountsShowNoCases) {
   fixture::RcLogValues log = fixture::NumberedRcLog(3);
   for (int count : {-1, 0, 0x8000, 0xFFFF}) {
@@ -105,16 +85,6 @@ TEST_F(RcListTest, MissingLogAndEmptyOrNegativeCountsShowNoCases) {
     fixture::ScreenHarness harness("\n", ViewMode::kCe);
     EXPECT_EQ(1, Show(harness));
     EXPECT_EQ("RC is 0 cases.\n\nPRESS ENTER KEY\n\n", harness.shown()) << count;
-  }
-}
-
-TEST_F(RcListTest, CutLogFailsWithoutPauseAtEveryCut) {
-  const std::vector<std::uint8_t> image = fixture::RcLogBytes(fixture::NumberedRcLog(3));
-  for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{32}, kRcLogSize - 1}) {
-    WriteImage({image.begin(), image.begin() + static_cast<std::ptrdiff_t>(size)});
-    fixture::ScreenHarness harness("q\n", ViewMode::kUser);
-    EXPECT_EQ(-1, Show(harness)) << size;
-    EXPECT_EQ("RC LOG read failed.\n", harness.shown()) << size;
   }
 }
 

@@ -45,22 +45,12 @@ class ShellE2eTest : public ::testing::Test {
   fixture::FixtureTree tree_;
 };
 
-TEST_F(ShellE2eTest, AccessCodeOpensTheMenuAndQEndsIt) {
-  const ViewerRun run = Run({kCeAccessCode}, "q\n");
-  EXPECT_EQ("\n" + std::string(kCeMenu) + "\n", run.screen);
-  EXPECT_EQ(1, run.exitStatus);
-}
-
 TEST_F(ShellE2eTest, UnknownWordsAreNotFoundAndOnlyLowerQQuits) {
-  const ViewerRun run = Run({kCeAccessCode}, "Q\nDR\n\n dr\nq\n");
+  // A word longer than nine characters is cut to nine before the comparison.
+  const ViewerRun run = Run({kCeAccessCode}, "Q\nDR\n\n dr\nq12345678\nq\n");
   const std::string again = std::string(kCeMenu) + "\ncommand not found.\n";
-  EXPECT_EQ("\n" + Repeat(again, 4) + std::string(kCeMenu) + "\n", run.screen);
+  EXPECT_EQ("\n" + Repeat(again, 5) + std::string(kCeMenu) + "\n", run.screen);
   EXPECT_EQ(1, run.exitStatus);
-}
-
-TEST_F(ShellE2eTest, MenuWordIsCutToNineCharacters) {
-  const ViewerRun run = Run({kCeAccessCode}, "q12345678\nq\n");
-  EXPECT_EQ("\n" + std::string(kCeMenu) + "\ncommand not found.\n" + std::string(kCeMenu) + "\n", run.screen);
 }
 
 TEST_F(ShellE2eTest, EndOfInputAtTheMenuEndsTheRun) {
@@ -68,14 +58,6 @@ TEST_F(ShellE2eTest, EndOfInputAtTheMenuEndsTheRun) {
     const ViewerRun run = Run({kCeAccessCode}, input);
     EXPECT_EQ(1, run.exitStatus) << input;
   }
-}
-
-TEST_F(ShellE2eTest, BinaryJunkAndLongLinesNeverHang) {
-  std::string junk;
-  for (int i = 0; i < 20000; ++i) junk += static_cast<char>((i * 131 + 7) % 256);
-  junk += "\n" + std::string(5000, 'd') + "\n";
-  const ViewerRun run = Run({kCeAccessCode}, junk);
-  EXPECT_EQ(1, run.exitStatus);
 }
 
 TEST_F(ShellE2eTest, SelIsClosedToUserMode) {
