@@ -34,16 +34,6 @@ TEST_F(RecordTableTest, DefineValueBuildsOneRecordPerName) {
   EXPECT_EQ(0U, TakeRecordError(context_));
 }
 
-TEST_F(RecordTableTest, ReplaceDropsEarlierValues) {
-  DefineValue("%FRU", "P", context_);
-  DefineValue("%FRU", "Q", context_);
-  ASSERT_EQ(0, FindRecord("%FRU", context_));
-  EXPECT_EQ(0, ReplaceRecordValue("Z", context_));
-  EXPECT_EQ("\"%FRU\",\"Z\"", Text(0));
-  EXPECT_EQ(0, AppendRecordValue("Y", context_));
-  EXPECT_EQ("\"%FRU\",\"Z\",\"Y\"", Text(0));
-}
-
 TEST_F(RecordTableTest, QuotesInNamesAndValuesReadBackUnchanged) {
   DefineValue("%Q", "say \"hi\", twice", context_);
   DefineValue("%Q", "\"", context_);

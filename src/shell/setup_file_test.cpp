@@ -85,11 +85,5 @@ TEST_F(SetupFileTest, MissingFileLeavesMessageAndValueUntouched) {
   EXPECT_EQ("kept", message);
 }
 
-TEST_F(SetupFileTest, BinaryJunkIsNoKey) {
-  std::string junk = "[COMMON]\n";
-  for (int i = 0; i < 4096; ++i) junk += static_cast<char>((i * 37) % 256);
-  EXPECT_EQ("<-1:KOUMOKU not found.>", Lookup(junk, "COMMON", "NO_SUCH_KEY"));
-}
-
 }  // namespace
 }  // namespace rcv
