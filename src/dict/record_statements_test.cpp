@@ -38,36 +38,6 @@ TEST(CommentStatementTest, NewRecordIsCutToItsBufferWithItsClosingQuote) {
   EXPECT_EQ("x" + std::string(123, '"'), GetPlaceholder("%Q", 1, script.context));
 }
 
-TEST(SetStatementTest, DollarNameSetsTheVariableWithoutTheDollarAndOtherNamesAreReported) {
-  StatementTestContext script({"SET,$X,5", "SET,$X,{X}6", "SET,RC-NAME,x"});
-  script.Run(0);
-  EXPECT_EQ("5", script.Variable("X"));
-  EXPECT_FALSE(script.Variable("$X"));
-  script.Run(1);
-  EXPECT_EQ("56", script.Variable("X"));
-  testing::internal::CaptureStdout();
-  script.Run(2);
-  EXPECT_EQ("Ra_search cmdSet() Unexpected string [RC-NAME]\n", testing::internal::GetCapturedStdout());
-  EXPECT_TRUE(script.Records().empty());
-  EXPECT_FALSE(script.Variable("RC-NAME"));
-}
-
-TEST(SetLangStatementTest, LanguageDigitFollowsTheRunMode) {
-  const auto languageFor = [](RunMode mode) {
-    StatementTestContext script({"SETLANG,$L"}, "", mode);
-    script.Run(0);
-    return script.Variable("L").value_or("<unset>");
-  };
-  EXPECT_EQ("2", languageFor(kRcInfoRunMode));
-  EXPECT_EQ("1", languageFor(RunLangJp));
-  EXPECT_EQ("2", languageFor(RunLangUs));
-  EXPECT_EQ("2", languageFor(RunLangJp | RunLangUs));
-  StatementTestContext script({"SETLANG,L"});  // a target without "$" sets nothing
-  script.Run(0);
-  EXPECT_FALSE(script.Variable("L"));
-  EXPECT_FALSE(script.Variable(""));
-}
-
 TEST(DefineStatementTest, Tables) {
   struct Case {
     Lines script;

@@ -71,17 +71,6 @@ TEST(InputLineTest, EndOfInputLeavesTheDestinationUntouched) {
   }
 }
 
-TEST(AskYesNoTest, OnlyYIsYes) {
-  for (const auto& [keys, expected] : std::vector<std::pair<std::string, int>>{
-           {"y\n", 1}, {"Y\n", 1}, {"yes\n", -1}, {"\n", -1}, {"n\n", -1}, {"", -1}}) {
-    std::istringstream in(keys);
-    std::ostringstream out;
-    Console console(in, out);
-    EXPECT_EQ(expected, AskYesNo(console, "Erase? (y/[n]) : ")) << keys;
-    EXPECT_TRUE(out.str().starts_with("Erase? (y/[n]) : "));
-  }
-}
-
 TEST(WaitEnterKeyTest, ReturnsAtLineFeedOrEndOfInput) {
   std::istringstream in("junk\nnext");
   std::ostringstream out;
@@ -91,16 +80,6 @@ TEST(WaitEnterKeyTest, ReturnsAtLineFeedOrEndOfInput) {
   EXPECT_EQ('n', console.GetChar());
   WaitEnterKey(console);
   EXPECT_TRUE(console.AtEnd());
-}
-
-TEST(TextHelpersTest, UpperCaseAndHexCheck) {
-  std::string text = "dr q1-x";
-  StrToUpper(text);
-  EXPECT_EQ("DR Q1-X", text);
-  EXPECT_EQ(0, IsHexString(""));
-  EXPECT_EQ(0, IsHexString("09afAF"));
-  EXPECT_EQ(1, IsHexString("0g"));
-  EXPECT_EQ(1, IsHexString("12 34"));
 }
 
 }  // namespace

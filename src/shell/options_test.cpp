@@ -73,12 +73,5 @@ TEST(ReadRunOptionsTest, FaultyLinesAndOverlongValuesResetEverything) {
   EXPECT_EQ(512u, longest.outputFile.size());
 }
 
-TEST(ModeFromArgumentsTest, OnlyTheExactCodeFirstOpensCeMode) {
-  EXPECT_EQ(ViewMode::kCe, ModeFromArguments(Line({"tonbar47"})));
-  EXPECT_EQ(ViewMode::kUser, ModeFromArguments(Line({"TONBAR47"})));
-  EXPECT_EQ(ViewMode::kUser, ModeFromArguments(Line({"-o", "tonbar47"})));
-  EXPECT_EQ(ViewMode::kUser, ModeFromArguments(Line({})));
-}
-
 }  // namespace
 }  // namespace rcv

@@ -25,11 +25,5 @@ TEST(FormatUtcTimeTest, PreInitStampsGiveEmptyTexts) {
   }
 }
 
-TEST(FormatStampColumnTest, EighteenCharactersEitherWay) {
-  EXPECT_EQ("01/09/09 01:46:40 ", FormatStampColumn(1000000000));
-  EXPECT_EQ("pre init timestamp", FormatStampColumn(0xFFFFFFFF));
-  EXPECT_EQ("pre init timestamp", FormatStampColumn(0x20000000));
-}
-
 }  // namespace
 }  // namespace rcv
