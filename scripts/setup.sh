@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what building and testing need, when the machine lacks it.
+# Installs what building and testing need, when the machine lacks it; the
+# packages named as arguments are needed too (the fuzz build's, say).
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev)
+packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
