@@ -2,8 +2,8 @@
 // keyboard sends. Lines are read into each destination size the screens
 // pass, in turn, with the ENTER wait and the yes/no question between them,
 // until the input ends.
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
@@ -14,9 +14,14 @@
 
 namespace {
 
-constexpr std::array<std::size_t, 8> kSizes = {
-    0, 1, rcv::kShortAnswerSize, rcv::kNumberAnswerSize, rcv::kPagingAnswerSize, rcv::kCommandWordSize,
-    rcv::kRcAnswerSize, rcv::kInputLineBufferSize + 1};
+constexpr std::array<std::size_t, 8> kSizes = {0,
+                                               1,
+                                               rcv::kShortAnswerSize,
+                                               rcv::kNumberAnswerSize,
+                                               rcv::kPagingAnswerSize,
+                                               rcv::kCommandWordSize,
+                                               rcv::kRcAnswerSize,
+                                               rcv::kInputLineBufferSize + 1};
 
 bool IsPrintable(char c) { return c >= 0x20 && c <= 0x7E; }
 

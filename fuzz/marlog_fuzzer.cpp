@@ -15,8 +15,8 @@
 #include "marlog/attached_logs.h"
 #include "marlog/call_reason.h"
 #include "marlog/display_mar.h"
-#include "marlog/marlog_index.h"
 #include "marlog/mar_record.h"
+#include "marlog/marlog_index.h"
 
 namespace {
 

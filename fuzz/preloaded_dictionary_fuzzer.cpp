@@ -1,7 +1,8 @@
 // Runs arbitrary scripts through the preloaded dictionary road. The input
 // is split as script_input.h says: run mode, RC text, and the script,
-// written beside the demo dictionary so that companion files are found. The script is loaded once and looked up twice, as the variables
-// live from the load to the release, then released.
+// written beside the demo dictionary so that companion files are found.
+// The script is loaded once and looked up twice, as the variables live from
+// the load to the release, then released.
 #include <cstddef>
 #include <cstdint>
 #include <iostream>
