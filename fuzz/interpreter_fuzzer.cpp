@@ -1,11 +1,9 @@
-// Runs the dictionary interpreter on arbitrary scripts. The input is split:
-// its first byte picks the run mode bits, the bytes up to the first "\n" are
-// the RC text, the rest is the script. The script is written to a folder of
-// this process together with a second script and companion files, so EXEC,
-// FILE, CMTFILE, GETRCMSG and DSPCMT find something to read.
+// Runs the dictionary interpreter on arbitrary scripts. The input is split
+// as script_input.h says: run mode, RC text, script. The script is written
+// to a folder of this process together with a second script and companion
+// files, so EXEC, FILE, CMTFILE, GETRCMSG and DSPCMT find something to read.
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -16,12 +14,11 @@
 
 #include "dict/script_output.h"
 #include "dict/script_run.h"
+#include "script_input.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::size_t kRcTextMax = 40;
 
 void WriteFile(const fs::path& path, std::string_view text) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
@@ -55,22 +52,15 @@ class ScriptFolder {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  const std::string_view input(reinterpret_cast<const char*>(data), size);
-  const rcv::RunMode mode = static_cast<unsigned char>(input[0]) & 0x0F;
-  std::string_view rest = input.substr(1);
-  const std::size_t newline = rest.find('\n');
-  const std::string rcText(rest.substr(0, std::min(newline, kRcTextMax)));
-  rest = newline == std::string_view::npos ? std::string_view() : rest.substr(newline + 1);
+  const rcv::fuzz::ScriptInput input =
+      rcv::fuzz::SplitScriptInput(std::string_view(reinterpret_cast<const char*>(data), size));
 
   static const ScriptFolder folder;
   const fs::path script = folder.Script();
-  WriteFile(script, rest);
+  WriteFile(script, input.script);
   rcv::ScriptOutput output;
   std::string comment;
-  const int result = rcv::RunScript(rcText, script.string(), &output, &comment, mode, nullptr);
-  if (result > static_cast<int>(rcv::kScriptOutputRows) || output.rows.size() > rcv::kScriptOutputRows ||
-      output.rcName.size() > rcv::kScriptRcNameMax) {
-    __builtin_trap();
-  }
+  const int result = rcv::RunScript(input.rcText, script.string(), &output, &comment, input.mode, nullptr);
+  rcv::fuzz::CheckScriptOutput(result, output);
   return 0;
 }

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what building and testing need, when the machine lacks it.
+# Installs what building and testing need, when the machine lacks it; the
+# packages named as arguments are needed too (the fuzz build's, say).
 set -euo pipefail
 
 # tmux runs the terminal tests; dpkg-dev and file let cpack build and check the
 # Debian package; clang-format and clang-tidy keep the house style.
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  tmux dpkg-dev file clang-format clang-tidy)
+  tmux dpkg-dev file clang-format clang-tidy "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -1,17 +1,34 @@
 #include "shell/regular_file.h"
 
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
 namespace rcv {
+
+namespace {
+
+// The kernel's own files (/proc, /sys) look regular but are made as they
+// are read: some, such as /proc/self/pagemap, run to hundreds of gigabytes
+// while their size reads 0. No file of the viewer's lies there.
+bool IsKernelPseudoFile(const struct statfs& fileSystem) {
+  return fileSystem.f_type == PROC_SUPER_MAGIC || fileSystem.f_type == SYSFS_MAGIC;
+}
+
+}  // namespace
 
 UniqueFd OpenRegularFd(const std::string& path) {
   UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (!fd.valid()) return fd;
   struct stat status {};
+  struct statfs fileSystem {};
   // The flag may stay: reads of a regular file never block anyway.
-  if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) return UniqueFd();
+  if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode) || ::fstatfs(fd.get(), &fileSystem) != 0 ||
+      IsKernelPseudoFile(fileSystem)) {
+    return UniqueFd();
+  }
   return fd;
 }
 
@@ -39,8 +56,9 @@ bool ReadRegularFile(const std::string& path, std::string& content) {
 bool IsReadableRegularFile(const std::string& path) {
   // Asked for every file a dictionary names: answered without opening it.
   struct stat status {};
-  return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
-         ::faccessat(AT_FDCWD, path.c_str(), R_OK, AT_EACCESS) == 0;
+  struct statfs fileSystem {};
+  return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && ::statfs(path.c_str(), &fileSystem) == 0 &&
+         !IsKernelPseudoFile(fileSystem) && ::faccessat(AT_FDCWD, path.c_str(), R_OK, AT_EACCESS) == 0;
 }
 
 }  // namespace rcv

@@ -1,6 +1,7 @@
 // Opening a file that another program wrote, for reading, without ever
-// blocking: a FIFO, a device, a socket or a folder counts as a file that
-// can't be opened, so no reader waits for a writer or reads without end.
+// blocking: a FIFO, a device, a socket, a folder or a file of /proc or /sys
+// counts as a file that can't be opened, so no reader waits for a writer or
+// reads without end.
 #pragma once
 
 #include <string>
