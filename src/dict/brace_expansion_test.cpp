@@ -88,17 +88,6 @@ TEST_F(BraceExpansionTest, OutputIsCutAtTheBufferAndTextBeyondItDropped) {
   EXPECT_EQ(std::string(2000, 'c'), text);
 }
 
-TEST_F(BraceExpansionTest, PlaceholderValuesExpandInTurn) {
-  DefineValue("%UNIT", "CPU{G}", context_);
-  DefineValue("%NAME", "{%UNIT} fault", context_);
-  EXPECT_EQ("CPU1 fault", GetPlaceholder("%NAME", 1, context_));
-  // A term that begins with "%" names a placeholder as a whole.
-  EXPECT_EQ("%NUM+1", Expand("{%NUM+1}"));
-  DefineValue("%COUNT", "{1+%NUM}", context_);
-  DefineValue("%NUM", "{GH}", context_);
-  EXPECT_EQ("20", GetPlaceholder("%COUNT", 1, context_));
-}
-
 TEST_F(BraceExpansionTest, SelfReferenceEndsAtTheNestingLimit) {
   DefineValue("%LOOP", "x{%LOOP}", context_);
   EXPECT_EQ(std::string(kBraceNestingMax, 'x') + "x{%LOOP}", GetPlaceholder("%LOOP", 1, context_));

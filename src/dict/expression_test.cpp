@@ -59,20 +59,6 @@ TEST_F(ExpressionTest, TwoCharacterVariables) {
   EXPECT_EQ(7, Eval("$"));
 }
 
-TEST_F(ExpressionTest, PlaceholderTermsTakeTheFirstValueExpanded) {
-  DefineValue("%UNIT", "1F", context_);
-  DefineValue("%UNIT", "20", context_);
-  DefineValue("%N", "{GH+1}", context_);
-  EXPECT_EQ(1, Eval("%UNIT = 1F"));
-  EXPECT_EQ(0x20, Eval("%UNIT + 1"));
-  EXPECT_EQ(1, Eval("%N = 20"));
-  EXPECT_EQ(0U, TakeRecordError(context_));
-  // A missing one is ignored and flagged; as an operand it leaves "=" with one value.
-  EXPECT_EQ(5, Eval("5 %NONE"));
-  EXPECT_EQ(kNoSuchRecord, TakeRecordError(context_));
-  EXPECT_EQ(0, Eval("%NONE = 1"));
-}
-
 TEST_F(ExpressionTest, EmptyAndLongSubstitutions) {
   SetVariable("E", "", context_);
   EXPECT_EQ(0, Eval("$E = 0"));

@@ -68,13 +68,6 @@ TEST_F(RcLookupTest, MoreThanSixRowsAreCutToSixAndReportedAsSix) {
   EXPECT_EQ("6|many|U1/F/A/1 U2/F/A/1 U3/F/A/1 U4/F/A/1 U5/F/A/1 U6/F/A/1 |", Lookup());
 }
 
-TEST_F(RcLookupTest, EmptyUnitEndsTheRows) {
-  WriteDictionary(
-      "SET,%RC-NAME,gap\nCOMMENT,%UNIT,U1\nCOMMENT,%UNIT,\nCOMMENT,%UNIT,U3\n"
-      "COMMENT,%FRU,F1\nCOMMENT,%FRU,F2\nCOMMENT,%FRU,F3\n");
-  EXPECT_EQ("1|gap|U1/F1/%AC/%WE |", Lookup());
-}
-
 TEST_F(RcLookupTest, LongCommentIsCutAtTheRecordWidth) {
   std::string script = "SET,%RC-NAME,long\n";
   for (int i = 0; i < 30; ++i) script += "COMMENT,%MSG," + std::string(200, 'c') + "\n";

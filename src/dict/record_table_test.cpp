@@ -19,21 +19,6 @@ class RecordTableTest : public ::testing::Test {
   SearchContext context_;
 };
 
-TEST_F(RecordTableTest, DefineValueBuildsOneRecordPerName) {
-  EXPECT_EQ(0, DefineValue("%FRU", "P", context_));
-  EXPECT_EQ(0, DefineValue("%FRU", "Q", context_));
-  EXPECT_EQ(0, DefineValue("%UNIT", "CPU0", context_));
-  EXPECT_EQ(0, DefineValue("%FRU", "R", context_));
-  EXPECT_EQ(2, context_.records.Count());
-  EXPECT_EQ("\"%FRU\",\"P\",\"Q\",\"R\"", Text(0));
-  EXPECT_EQ("\"%UNIT\",\"CPU0\"", Text(1));
-  EXPECT_EQ("Q", GetPlaceholder("%FRU", 2, context_));
-  EXPECT_EQ(0U, TakeRecordError(context_));
-  EXPECT_EQ("", GetPlaceholder("%FRU", 4, context_));
-  EXPECT_NE(0U, TakeRecordError(context_));
-  EXPECT_EQ(0U, TakeRecordError(context_));
-}
-
 TEST_F(RecordTableTest, QuotesInNamesAndValuesReadBackUnchanged) {
   DefineValue("%Q", "say \"hi\", twice", context_);
   DefineValue("%Q", "\"", context_);

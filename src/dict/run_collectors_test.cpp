@@ -27,22 +27,6 @@ TEST_F(RunCollectorsTest, NameComesFromRcName2OnlyWhenRcNameIsEmpty) {
   EXPECT_EQ("second name", output.rcName);
 }
 
-TEST_F(RunCollectorsTest, MissingNameWithUnitsGivesRowsAndAnEmptyName) {
-  Define("%RC-NAME2", "not used");
-  Define("%UNIT", "U1");
-  Define("%UNIT", "U2");
-  for (std::string_view name : {"%FRU", "%ACT", "%WEIGHT"}) {
-    Define(name, "1");
-    Define(name, "2");
-  }
-  ScriptOutput output;
-  output.rcName = "stale";
-  EXPECT_EQ(2, CollectFruRows(output, context_));
-  EXPECT_EQ("", output.rcName);
-  ASSERT_EQ(2u, output.rows.size());
-  EXPECT_EQ("2", output.rows[1].weight);
-}
-
 TEST_F(RunCollectorsTest, AFailedReadOfARowEndsTheRowsAfterIt) {
   Define("%RC-NAME", "n");
   Define("%UNIT", "U1");
@@ -74,15 +58,6 @@ TEST_F(RunCollectorsTest, CommentLinesAreCutAtThePieceBuffer) {
   EXPECT_EQ("title\n" + std::string(kCommentPieceMax, 'm') + "\n\nlast\n", comment);
 }
 
-TEST_F(RunCollectorsTest, CommentValuesWithQuotesAndCommasReadAsPlaceholdersDo) {
-  Define("%MSG", "a, \"quoted\" b");
-  Define("%MSG", "{1=%SUB}");
-  Define("%SUB", "1");
-  std::string comment;
-  EXPECT_EQ(2, CollectComment(comment, context_));
-  EXPECT_EQ(GetPlaceholder("%MSG", 1, context_) + "\n" + GetPlaceholder("%MSG", 2, context_) + "\n", comment);
-}
-
 TEST_F(RunCollectorsTest, AHugeCommentIsCollectedInOnePass) {
   // Two hundred thousand lines: a rescan of the record per line would take
   // hours, one pass takes milliseconds.
@@ -91,13 +66,6 @@ TEST_F(RunCollectorsTest, AHugeCommentIsCollectedInOnePass) {
   std::string comment;
   EXPECT_EQ(kLines, CollectComment(comment, context_));
   EXPECT_EQ(static_cast<std::size_t>(kLines + kLines / 2), comment.size());
-}
-
-TEST_F(RunCollectorsTest, CommentWithoutRecordsIsEmpty) {
-  GetPlaceholder("%NOPE", 1, context_);  // an earlier failure is not carried in
-  std::string comment = "old";
-  EXPECT_EQ(0, CollectComment(comment, context_));
-  EXPECT_EQ("", comment);
 }
 
 }  // namespace

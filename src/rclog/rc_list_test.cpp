@@ -75,19 +75,6 @@ TEST_F(RcListTest, PagesOfSixteenAndOnlyQuitLeavesTheLastPage) {
             harness.shown());
 }
 
-TEST_F(RcListTest, MissingLogAndEmptyOrNegativeCountsShowNoCases) {
-  fixture::RcLogValues log = fixture::NumberedRcLog(3);
-  for (int count : {-1, 0, 0x8000, 0xFFFF}) {
-    if (count >= 0) {  // -1 leaves the log missing
-      log.recordCount = static_cast<std::uint16_t>(count);
-      WriteLog(log);
-    }
-    fixture::ScreenHarness harness("\n", ViewMode::kCe);
-    EXPECT_EQ(1, Show(harness));
-    EXPECT_EQ("RC is 0 cases.\n\nPRESS ENTER KEY\n\n", harness.shown()) << count;
-  }
-}
-
 TEST_F(RcListTest, EndOfInputLeavesTheList) {
   WriteLog(fixture::NumberedRcLog(40));
   fixture::ScreenHarness harness("\n", ViewMode::kUser);

@@ -23,15 +23,6 @@ Typed TypeLine(const std::string& keys, std::size_t size = kInputLineBufferSize)
   return typed;
 }
 
-TEST(InputLineTest, ErasesWithBackspaceAndDelete) {
-  const Typed typed = TypeLine("ab\bc\n");
-  EXPECT_EQ("ac", typed.result);
-  EXPECT_EQ("\b \b\n", typed.shown);
-  // clang-format off
-  EXPECT_EQ("ac", TypeLine("ab\x7F" "c\n").result);
-  // clang-format on
-}
-
 TEST(InputLineTest, BackspaceOnAnEmptyLineShowsNothing) {
   const Typed typed = TypeLine("\b\b\x7Fx\n");
   EXPECT_EQ("x", typed.result);
@@ -49,12 +40,6 @@ TEST(InputLineTest, ControlAndNonAsciiBytesAreDropped) {
   // clang-format off
   EXPECT_EQ("ab", TypeLine("a\xE3\x81\x82" "b\n").result);
   // clang-format on
-}
-
-TEST(InputLineTest, DestinationHoldsSizeLessOneCharacters) {
-  EXPECT_EQ("ye", TypeLine("yes\n", kShortAnswerSize).result);
-  EXPECT_EQ(std::string(9, 'x'), TypeLine(std::string(2000, 'x') + "\n", kCommandWordSize).result);
-  EXPECT_EQ(std::string(1023, 'x'), TypeLine(std::string(2000, 'x') + "\n").result);
 }
 
 TEST(InputLineTest, CharactersBeyondTheBufferMustBeErasedBeforeTypingShowsAgain) {

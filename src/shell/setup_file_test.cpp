@@ -33,14 +33,6 @@ TEST_F(SetupFileTest, ValuesAreTrimmedOfBlanksAndOneQuoteEachSide) {
   EXPECT_EQ("a \"b\" c", Lookup("[COMMON]\nCODE=\ta \"b\" c\t\n", "COMMON", "CODE"));
 }
 
-TEST_F(SetupFileTest, EmptyValuesAreFound) {
-  EXPECT_EQ("", Lookup("[COMMON]\nCODE=\n", "COMMON", "CODE"));
-  EXPECT_EQ("", Lookup("[COMMON]\nCODE=   \n", "COMMON", "CODE"));
-  EXPECT_EQ("", Lookup("[COMMON]\nCODE=\"\"\n", "COMMON", "CODE"));
-  EXPECT_EQ("", Lookup("[COMMON]\nCODE=\"\n", "COMMON", "CODE"));
-  EXPECT_EQ("", Lookup("[COMMON]\nCODE=", "COMMON", "CODE"));
-}
-
 TEST_F(SetupFileTest, KeyLinesMustStartWithTheKeyAndEquals) {
   EXPECT_EQ("<-1:KOUMOKU not found.>", Lookup("[COMMON]\n CODE=x\n", "COMMON", "CODE"));
   EXPECT_EQ("<-1:KOUMOKU not found.>", Lookup("[COMMON]\nCODE =x\n", "COMMON", "CODE"));
@@ -75,14 +67,6 @@ TEST_F(SetupFileTest, LinesLongerThanTheBufferAreReadInPieces) {
   // key that starts it is found.
   const std::string line = std::string(511, 'x') + "CODE=piece\n";
   EXPECT_EQ("piece", Lookup("[COMMON]\n" + line, "COMMON", "CODE"));
-}
-
-TEST_F(SetupFileTest, MissingFileLeavesMessageAndValueUntouched) {
-  std::string value = "kept";
-  std::string message = "kept";
-  EXPECT_EQ(-1, GetSetupValue("COMMON", "CODE", (tree_.root() / "none.conf").string(), 129, value, &message));
-  EXPECT_EQ("kept", value);
-  EXPECT_EQ("kept", message);
 }
 
 }  // namespace

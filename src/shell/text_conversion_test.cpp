@@ -27,11 +27,6 @@ TEST(TextConversionTest, WithoutAUsableCodeSetTextPassesByteForByte) {
   EXPECT_EQ(raw, Convert("ja_JP.NO-SUCH-SET", raw));
 }
 
-TEST(TextConversionTest, ShiftJisIsShownInTheTerminalsCodeSet) {
-  EXPECT_EQ(std::string(kUtf8) + " ok", Convert("ja_JP.UTF-8", std::string(kSjis) + " ok"));
-  EXPECT_EQ(std::string(kUtf8), Convert("UTF-8", kSjis));  // no "." : all of LANG names it
-}
-
 TEST(TextConversionTest, LongTextsConvertInSeveralPasses) {
   std::string sjis;
   std::string utf8;
