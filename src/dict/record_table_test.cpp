@@ -98,18 +98,5 @@ TEST_F(RecordTableTest, DeleteKeepsTheOrderAndTheTail) {
   EXPECT_EQ(1, context_.records.Count());
 }
 
-TEST_F(RecordTableTest, FreeEmptiesTheTableUntilTheNextInit) {
-  DefineValue("%A", "1", context_);
-  GetPlaceholder("%A", 3, context_);
-  EXPECT_EQ(0, FreeRecordTable(context_));
-  EXPECT_EQ(0, context_.records.Count());
-  EXPECT_EQ(-1, AddRecord("\"%A\",\"1\"", context_));
-  EXPECT_EQ(-1, DefineValue("%A", "1", context_));
-  EXPECT_EQ(0, InitRecordTable(context_));
-  EXPECT_EQ(0U, TakeRecordError(context_));
-  EXPECT_EQ(0, AddRecord("\"%A\",\"1\"", context_));
-  EXPECT_EQ(0, FindRecord("%A", context_));
-}
-
 }  // namespace
 }  // namespace rcv

@@ -55,16 +55,6 @@ constexpr std::string_view kTwoLines =
     "01/09/09 01:47:40   0200 02 2000 04 0200 00 000000\n"
     "01/09/09 01:46:40   0100 02 2000 04 0100 00 000000\n";
 
-TEST_F(DisplaySelTest, MenuListsNewestFirstThenQuits) {
-  WriteLog(TwoEntries());
-  fixture::ScreenHarness harness("0\n1\nq\n");
-  Screen screen = harness.screen();
-  EXPECT_EQ(1, DisplaySel(screen));
-  EXPECT_EQ(std::string(kTitle) + std::string(kMenu) + "\n\n" + std::string(kHeading) + std::string(kTwoLines) + "\n" +
-                std::string(kMenu) + "\n\n" + std::string(kMenu) + "\n\n",
-            harness.shown());
-}
-
 TEST_F(DisplaySelTest, EndOfInputLeavesTheMenu) {
   fixture::ScreenHarness harness("");
   Screen screen = harness.screen();
