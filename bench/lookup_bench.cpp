@@ -9,6 +9,7 @@
 #include "fixture/demo_tree.h"
 #include "fixture/fixture_tree.h"
 #include "fixture/screen_harness.h"
+#include "look_up_in_turn.h"
 #include "rclog/rc_list.h"
 #include "rclog/rc_log.h"
 
@@ -29,11 +30,7 @@ const rcv::fixture::FixtureTree& DemoTree() {
 void BM_GetRcInfoKnown(benchmark::State& state) {
   DemoTree();
   const auto keys = rcv::fixture::DemoDictionaryKnownRcs();
-  std::size_t next = 0;
-  for (auto _ : state) {
-    rcv::RcInfo info;
-    benchmark::DoNotOptimize(rcv::GetRcInfo(keys[next++ % keys.size()], info));
-  }
+  LookUpInTurn(state, keys, [](const auto& rc, rcv::RcInfo& info) { return rcv::GetRcInfo(rc, info); });
 }
 BENCHMARK(BM_GetRcInfoKnown);
 

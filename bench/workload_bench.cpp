@@ -14,6 +14,7 @@
 #include "dict/search_context.h"
 #include "dict/variable_table.h"
 #include "fixture/reference_workload.h"
+#include "look_up_in_turn.h"
 #include "shell/file_watch.h"
 
 namespace {
@@ -50,11 +51,7 @@ const FixtureTree& FlatTree() {
 void BM_GetRcInfoReference(benchmark::State& state) {
   ReferenceTree().Activate();
   const auto keys = rcv::fixture::ReferenceKnownRcs(2048);
-  std::size_t next = 0;
-  for (auto _ : state) {
-    rcv::RcInfo info;
-    benchmark::DoNotOptimize(rcv::GetRcInfo(keys[next++ % keys.size()], info));
-  }
+  LookUpInTurn(state, keys, [](const auto& rc, rcv::RcInfo& info) { return rcv::GetRcInfo(rc, info); });
 }
 BENCHMARK(BM_GetRcInfoReference);
 
@@ -62,11 +59,7 @@ BENCHMARK(BM_GetRcInfoReference);
 void BM_GetRcInfoFlat(benchmark::State& state) {
   FlatTree().Activate();
   const auto keys = rcv::fixture::ReferenceKnownRcs(64);
-  std::size_t next = 0;
-  for (auto _ : state) {
-    rcv::RcInfo info;
-    benchmark::DoNotOptimize(rcv::GetRcInfo(keys[next++ % keys.size()], info));
-  }
+  LookUpInTurn(state, keys, [](const auto& rc, rcv::RcInfo& info) { return rcv::GetRcInfo(rc, info); });
 }
 BENCHMARK(BM_GetRcInfoFlat);
 
@@ -74,11 +67,7 @@ void BM_GetRcNamePreloadedFlat(benchmark::State& state) {
   FlatTree().Activate();
   rcv::PreloadRcDictionary();
   const auto keys = rcv::fixture::ReferenceKnownRcs(64);
-  std::size_t next = 0;
-  for (auto _ : state) {
-    rcv::RcInfo info;
-    benchmark::DoNotOptimize(rcv::GetRcNamePreloaded(keys[next++ % keys.size()], info));
-  }
+  LookUpInTurn(state, keys, [](const auto& rc, rcv::RcInfo& info) { return rcv::GetRcNamePreloaded(rc, info); });
   rcv::ReleaseRcDictionary();
 }
 BENCHMARK(BM_GetRcNamePreloadedFlat);

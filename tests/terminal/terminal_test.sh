@@ -21,12 +21,13 @@ unset TMUX
 # open after it, so its last output is never lost with the pane.
 term new-session -d -x 80 -y 24 sh -c '"$0" tonbar47; echo "[rcviewer ended with status $?]"; exec sleep 600' "$viewer"
 
-failures=0
+screens=0 failures=0
 # Waits until the screen is the expected one (standard input), for at most
 # 20 seconds; trailing empty lines don't count.
 expect_screen() {
   local name=$1 expected screen=""
   expected=$(cat)
+  screens=$((screens + 1))
   for ((tick = 0; tick < 400; ++tick)); do
     screen=$(term capture-pane -p)
     [ "$screen" = "$expected" ] && return 0
@@ -233,4 +234,4 @@ Select command : q
 SCREEN
 
 [ "$failures" -eq 0 ] || exit 1
-echo "terminal screens: 6 passed, 0 failed"
+echo "terminal screens: $screens passed, 0 failed"
