@@ -18,17 +18,6 @@ FileIdentity IdentityOf(const struct stat& status) {
 
 bool IsRecent(const timespec& stamp, const timespec& now) { return stamp.tv_sec >= now.tv_sec - kQuietSeconds; }
 
-bool ReadAll(int fd, std::string& image) {
-  image.clear();
-  char buffer[65536];
-  for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got == 0) return true;
-    if (got < 0) return false;
-    image.append(buffer, static_cast<std::size_t>(got));
-  }
-}
-
 }  // namespace
 
 bool FileIdentity::operator==(const FileIdentity& other) const {
@@ -45,7 +34,7 @@ FileWatch::State FileWatch::Refresh(const std::string& path, std::string& image)
   timespec now{};
   ::clock_gettime(CLOCK_REALTIME, &now);
   UniqueFd fd = OpenRegularFd(path);
-  if (!fd.valid() || ::fstat(fd.get(), &status) != 0 || !ReadAll(fd.get(), image)) return State::kUnreadable;
+  if (!fd.valid() || ::fstat(fd.get(), &status) != 0 || !ReadToEnd(fd.get(), image)) return State::kUnreadable;
   const std::size_t hash = std::hash<std::string_view>()(image);
   const bool same = known_ && hash == contentHash_ && static_cast<off_t>(image.size()) == identity_.size;
   known_ = true;

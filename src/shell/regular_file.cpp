@@ -6,6 +6,8 @@
 #include <sys/statfs.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 namespace rcv {
 
 namespace {
@@ -40,17 +42,24 @@ UniqueFile OpenRegularFile(const std::string& path) {
   return file;
 }
 
-bool ReadRegularFile(const std::string& path, std::string& content) {
+bool ReadToEnd(int fd, std::string& content) {
   content.clear();
-  UniqueFd fd = OpenRegularFd(path);
-  if (!fd.valid()) return false;
   char buffer[65536];
   for (;;) {
-    const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
     if (got == 0) return true;
-    if (got < 0) return false;
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
     content.append(buffer, static_cast<std::size_t>(got));
   }
+}
+
+bool ReadRegularFile(const std::string& path, std::string& content) {
+  content.clear();
+  const UniqueFd fd = OpenRegularFd(path);
+  return fd.valid() && ReadToEnd(fd.get(), content);
 }
 
 bool IsReadableRegularFile(const std::string& path) {

@@ -19,6 +19,10 @@ UniqueFd OpenRegularFd(const std::string& path);
 // The same as a stdio stream ("rb" semantics), or null.
 UniqueFile OpenRegularFile(const std::string& path);
 
+// Reads from `fd` to the end of its file into `content`; false on a read
+// error.
+bool ReadToEnd(int fd, std::string& content);
+
 // Reads the whole regular file at `path` into `content`; false when it
 // can't be opened or read.
 bool ReadRegularFile(const std::string& path, std::string& content);
