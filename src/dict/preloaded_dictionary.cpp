@@ -1,8 +1,5 @@
 #include "dict/preloaded_dictionary.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <vector>
 
 #include "dict/rc_lookup.h"
