@@ -44,7 +44,8 @@ const std::string_view kRcdictUsageText =
     "  cover   looks up every record of rc.log and counts found, unknown and\n"
     "          failed RCs\n"
     "Exit status: 0 success, 1 a lookup failed or check found an error,\n"
-    "2 a usage error or a dictionary that can't be found.\n";
+    "2 a usage error or a dictionary that can't be found, 3 standard output\n"
+    "could not be written.\n";
 
 namespace {
 

@@ -70,8 +70,10 @@ std::string ReadAndRemove(const std::filesystem::path& path) {
   return text;
 }
 
+// Standard output goes to `outputPath`, or to `target` when one is given.
 ViewerRun RunProgram(const std::string& program, const std::string& root, const std::vector<std::string>& args,
-                     const std::string& input, const std::vector<std::string>& extraEnv) {
+                     const std::string& input, const std::vector<std::string>& extraEnv,
+                     const std::optional<OutputTarget>& target = std::nullopt) {
   namespace fs = std::filesystem;
   const fs::path inputPath = fs::path(root) / ".e2e-input";
   const fs::path outputPath = fs::path(root) / ".e2e-output";
@@ -87,11 +89,13 @@ ViewerRun RunProgram(const std::string& program, const std::string& root, const 
   const pid_t child = fork();
   if (child == 0) {
     const int in = open(inputPath.c_str(), O_RDONLY);
-    const int out = open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const std::string outPath = target ? target->path.value_or("") : outputPath.string();
+    const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int err = open(errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     dup2(in, STDIN_FILENO);
     dup2(out, STDOUT_FILENO);
     dup2(err, STDERR_FILENO);
+    if (out < 0) close(STDOUT_FILENO);
     execve(argPointers[0], argPointers.data(), envPointers.data());
     _exit(127);
   }
@@ -112,6 +116,11 @@ ViewerRun RunViewer(const std::string& root, const std::vector<std::string>& arg
 
 ViewerRun RunRcdict(const std::string& root, const std::vector<std::string>& args, const std::string& input) {
   return RunProgram(ProgramPath("rcdict"), root, args, input, {});
+}
+
+ViewerRun RunWithOutput(std::string_view program, const std::string& root, const std::vector<std::string>& args,
+                        const OutputTarget& target) {
+  return RunProgram(ProgramPath(program), root, args, "", {}, target);
 }
 
 }  // namespace rcv::e2e

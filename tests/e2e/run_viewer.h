@@ -3,7 +3,9 @@
 // input; gives back what the screen showed and the exit status.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rcv::e2e {
@@ -21,6 +23,16 @@ ViewerRun RunViewer(const std::string& root, const std::vector<std::string>& arg
                     const std::vector<std::string>& extraEnv = {});
 // The same for the dictionary maintainer's command, rcdict.
 ViewerRun RunRcdict(const std::string& root, const std::vector<std::string>& args, const std::string& input = "");
+
+// Where a run's standard output goes instead of being captured: a path to
+// open for writing (such as /dev/full), or nothing for a closed descriptor.
+struct OutputTarget {
+  std::optional<std::string> path;
+};
+// Runs `program` ("rcviewer" or "rcdict") with its standard output sent
+// to `target`; `screen` stays empty.
+ViewerRun RunWithOutput(std::string_view program, const std::string& root, const std::vector<std::string>& args,
+                        const OutputTarget& target);
 
 // The access code that opens CE mode.
 inline constexpr const char* kCeAccessCode = "tonbar47";
