@@ -11,6 +11,7 @@
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv, argv + argc);
-  const int status = rcv::RunRcdict(args, std::cin, std::cout, std::cerr, std::getenv("LANG"));
+  const int status =
+      rcv::RunRcdict(args, std::cin, std::cout, std::cerr, std::getenv("LANG"), rcv::StandardOutputHasReader());
   return rcv::FinishStandardOutput("rcdict", status, rcv::kRcdictWriteFailed);
 }

@@ -35,6 +35,7 @@ struct Output {
   std::ostream& err;
   const TextConversion& conversion;
   bool json;
+  bool flushEachAnswer;  // a reader waits for each answer
 };
 
 // One JSON object a line; any text that is not UTF-8 is replaced.
@@ -94,16 +95,6 @@ void PrintRcBlock(const Output& output, const std::string& rc, int result, const
   out << '\n';
 }
 
-// The RCs to look up: the operands, or the lines of standard input.
-std::vector<std::string> RcTexts(const RcdictOptions& options, std::istream& in) {
-  if (!options.operands.empty()) return options.operands;
-  std::vector<std::string> texts;
-  for (std::string line; std::getline(in, line);) {
-    if (line.find_first_not_of(" \t\r") != std::string::npos) texts.push_back(line);
-  }
-  return texts;
-}
-
 RunMode LookupMode(const RcdictOptions& options) {
   RunMode mode = kRcInfoRunMode;
   if (options.language == "JP") mode |= RunLangJp;
@@ -111,33 +102,52 @@ RunMode LookupMode(const RcdictOptions& options) {
   return mode;
 }
 
+// Looks up one RC text and prints its answer; false when the lookup failed.
+bool AnswerRc(const RcdictOptions& options, const std::string& path, const std::string& text, const Output& output) {
+  RcInfo info;
+  const std::optional<std::string> rc = RcDigits(text);
+  int result = kRcTextTooShortResult;
+  if (!rc) {
+    output.err << "rcdict: not an RC of 16 hexadecimal digits: " << text << '\n';
+  } else if (options.preloaded) {
+    result = GetRcNamePreloaded(*rc, path, info);
+  } else {
+    result = LookUpRcText(*rc, LookupMode(options), path, info);
+  }
+  const std::string shown = rc.value_or(text);
+  if (output.json) {
+    PrintJson(output.out, RcJson(shown, result, info, options.preloaded));
+  } else {
+    PrintRcBlock(output, shown, result, info, options.preloaded);
+  }
+  return result >= 0;
+}
+
 int RunLookup(const RcdictOptions& options, const std::string& path, std::istream& in, const Output& output) {
   if (options.preloaded && PreloadDictionaryFile(path) != 1) {
     output.err << "rcdict: the dictionary can't be loaded: " << path << '\n';
     return kRcdictUsage;
   }
-  int status = kRcdictOk;
-  for (const std::string& text : RcTexts(options, in)) {
-    RcInfo info;
-    const std::optional<std::string> rc = RcDigits(text);
-    int result = kRcTextTooShortResult;
-    if (!rc) {
-      output.err << "rcdict: not an RC of 16 hexadecimal digits: " << text << '\n';
-    } else if (options.preloaded) {
-      result = GetRcNamePreloaded(*rc, path, info);
-    } else {
-      result = LookUpRcText(*rc, LookupMode(options), path, info);
+  bool failed = false;
+  // Each answer is out before the next RC is read, so a reader that feeds
+  // RCs one by one gets each answer at once; output that can't be written
+  // ends the lookups.
+  const auto answer = [&](const std::string& text) {
+    failed |= !AnswerRc(options, path, text, output);
+    if (output.flushEachAnswer) output.out.flush();
+    return !output.out.bad();
+  };
+  if (!options.operands.empty()) {
+    for (const std::string& text : options.operands) {
+      if (!answer(text)) break;
     }
-    if (result < 0) status = kRcdictFailed;
-    const std::string shown = rc.value_or(text);
-    if (output.json) {
-      PrintJson(output.out, RcJson(shown, result, info, options.preloaded));
-    } else {
-      PrintRcBlock(output, shown, result, info, options.preloaded);
+  } else {
+    for (std::string line; std::getline(in, line);) {
+      if (line.find_first_not_of(" \t\r") != std::string::npos && !answer(line)) break;
     }
   }
   if (options.preloaded) ReleaseRcDictionary();
-  return status;
+  return failed ? kRcdictFailed : kRcdictOk;
 }
 
 int RunCheck(const std::string& path, const Output& output) {
@@ -210,7 +220,7 @@ std::optional<std::string> DictionaryPath(const RcdictOptions& options, std::ost
 }  // namespace
 
 int RunRcdict(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err,
-              const char* lang) {
+              const char* lang, bool flushEachAnswer) {
   std::string error;
   const std::optional<RcdictOptions> options = ParseRcdictOptions(args, error);
   if (!options) {
@@ -231,7 +241,7 @@ int RunRcdict(std::span<const std::string> args, std::istream& in, std::ostream&
   if (!path) return kRcdictUsage;
   TextConversion conversion;
   conversion.Open(lang);
-  const Output output{out, err, conversion, options->json};
+  const Output output{out, err, conversion, options->json, flushEachAnswer};
   if (options->command == "lookup") return RunLookup(*options, *path, in, output);
   if (options->command == "check") return RunCheck(*path, output);
   return RunCover(*options, *path, output);

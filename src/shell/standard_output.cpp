@@ -1,6 +1,8 @@
 #include "shell/standard_output.h"
 
 #include <stdio_ext.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -8,6 +10,12 @@
 #include <iostream>
 
 namespace rcv {
+
+bool StandardOutputHasReader() {
+  struct stat status {};
+  if (fstat(STDOUT_FILENO, &status) != 0) return false;
+  return S_ISFIFO(status.st_mode) || S_ISSOCK(status.st_mode) || isatty(STDOUT_FILENO) != 0;
+}
 
 int FinishStandardOutput(std::string_view program, int status, int failedStatus) {
   // A write that failed earlier leaves its mark on the stream, and the C

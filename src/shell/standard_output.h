@@ -9,6 +9,11 @@
 
 namespace rcv {
 
+// True when standard output is a pipe, a FIFO or a terminal: someone reads
+// each line as it comes, so a program that answers line by line flushes
+// after each answer. A file gets full buffers.
+[[nodiscard]] bool StandardOutputHasReader();
+
 // Flushes and closes standard output. When everything was written, gives
 // back `status`. Otherwise prints "PROGRAM: write error: REASON" on
 // standard error and gives back `failedStatus`; a broken pipe (the reader

@@ -1,6 +1,10 @@
 // rcdict, the dictionary maintainer's command, on the demo dictionary: each
 // command in text and JSON, and its exit statuses.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <nlohmann/json.hpp>
 
@@ -64,6 +68,48 @@ TEST_F(RcdictE2eTest, LookupAsJsonFromStandardInput) {
   EXPECT_EQ(-1, lines[2]["result"]);
   EXPECT_EQ("rcdict: not an RC of 16 hexadecimal digits: xyz\n", run.errors);
   EXPECT_EQ(1, run.exitStatus);
+}
+
+// One line of `fd`, or what came before the 20 seconds ran out.
+std::string ReadLineOf(int fd) {
+  std::string line;
+  for (char c = 0; c != '\n';) {
+    pollfd ready{fd, POLLIN, 0};
+    if (poll(&ready, 1, 20000) != 1 || read(fd, &c, 1) != 1) break;
+    line += c;
+  }
+  return line;
+}
+
+TEST_F(RcdictE2eTest, LookupAnswersEachLineBeforeTheNextIsRead) {
+  int in[2];
+  int out[2];
+  ASSERT_EQ(0, pipe(in));
+  ASSERT_EQ(0, pipe(out));
+  const char* dir = std::getenv("RCV_PROGRAM_DIR");
+  const std::string program = std::string(dir != nullptr ? dir : "build") + "/rcdict";
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(in[0], STDIN_FILENO);
+    dup2(out[1], STDOUT_FILENO);
+    close(in[1]);
+    close(out[0]);
+    setenv("RCVIEWER_ROOT", tree_.root().c_str(), 1);
+    execl(program.c_str(), "rcdict", "lookup", "--json", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(in[0]);
+  close(out[1]);
+  // Standard input stays open: every answer must come while rcdict waits for more.
+  for (const std::string rc : {"4701001000000001", "4A04024000000001"}) {
+    ASSERT_EQ(static_cast<ssize_t>(rc.size() + 1), write(in[1], (rc + "\n").c_str(), rc.size() + 1));
+    EXPECT_TRUE(ReadLineOf(out[0]).starts_with("{\"rc\":\"" + rc + "\"")) << rc;
+  }
+  close(in[1]);
+  int status = -1;
+  waitpid(child, &status, 0);
+  close(out[0]);
+  EXPECT_EQ(0, WEXITSTATUS(status));
 }
 
 TEST_F(RcdictE2eTest, PreloadedLookupCarriesVariablesAndKeepsDiagnosticsOffTheOutput) {
