@@ -62,7 +62,8 @@ TEST_F(RcdictE2eTest, LookupAsJsonFromStandardInput) {
                     {{"unit", "MB"}, {"fru", "FAN_CABLE"}, {"action", "CHK"}, {"weight", "2"}}}},
                   {"comment",
                    "装置内部の環境異常を検出しました。\nファンの回転状態と吸気温度を確認してください。\n"
-                   "異常が続く場合は、保守員に連絡してください。"}}),
+                   "異常が続く場合は、保守員に連絡してください。"},
+                  {"problems", Json::array()}}),
             lines[0]);
   EXPECT_EQ(-3, lines[1]["result"]);
   EXPECT_EQ(-1, lines[2]["result"]);
@@ -112,17 +113,34 @@ TEST_F(RcdictE2eTest, LookupAnswersEachLineBeforeTheNextIsRead) {
   EXPECT_EQ(0, WEXITSTATUS(status));
 }
 
-TEST_F(RcdictE2eTest, PreloadedLookupCarriesVariablesAndKeepsDiagnosticsOffTheOutput) {
+TEST_F(RcdictE2eTest, PreloadedLookupCarriesVariablesAndReportsEachLookupsDiagnosticsAsItsProblems) {
   tree_.WriteFile(tree_.DictionaryDir() / "rcdicttbl.csv",
                   "IFDEF,$sn = 1\nSET,%RC-NAME,AGAIN {G}\nELSE\nRC-CODE,GH\nSET,$sn,1\nSET,%RC-NAME,FIRST\n\\IFDEF\n"
                   "SET,BAD,x\nCOMMENT,%UNIT,MB\n");
   const ViewerRun run = Run({"lookup", "--preloaded", "--json", "4701001000000001", "5A01001000000001"});
   EXPECT_EQ(
-      "{\"rc\":\"4701001000000001\",\"result\":1,\"name\":\"FIRST\"}\n"
-      "{\"rc\":\"5A01001000000001\",\"result\":1,\"name\":\"AGAIN 4\"}\n",
+      "{\"rc\":\"4701001000000001\",\"result\":1,\"name\":\"FIRST\","
+      "\"problems\":[\"Ra_search cmdSet() Unexpected string [BAD]\"]}\n"
+      "{\"rc\":\"5A01001000000001\",\"result\":1,\"name\":\"AGAIN 4\","
+      "\"problems\":[\"Ra_search cmdSet() Unexpected string [BAD]\"]}\n",
       run.screen);
-  EXPECT_EQ("Ra_search cmdSet() Unexpected string [BAD]\nRa_search cmdSet() Unexpected string [BAD]\n", run.errors);
-  EXPECT_EQ(0, run.exitStatus);
+  EXPECT_EQ("", run.errors);
+  EXPECT_EQ(1, run.exitStatus);
+}
+
+// A FILE table that is gone leaves a name-less RC: found, but not clean.
+TEST_F(RcdictE2eTest, ALookupThatMetProblemsSaysSoAndFails) {
+  std::filesystem::remove(tree_.DictionaryDir() / "memtbl.csv");
+  const std::string problem = "FILE can't open [" + (tree_.DictionaryDir() / "memtbl.csv").string() + "]";
+  const ViewerRun lookup = Run({"lookup", "47 0201 21 00000001"});
+  EXPECT_TRUE(lookup.screen.ends_with("Replace DIMM1 if the error repeats.\nPROBLEM : " + problem + "\n\n"))
+      << lookup.screen;
+  EXPECT_EQ(1, lookup.exitStatus);
+  const ViewerRun cover = Run({"cover", "--json"});
+  const Json counts = JsonLines(cover.screen).at(0);
+  EXPECT_EQ(227, counts["found"]);
+  EXPECT_EQ(75, counts["found_with_problems"]);
+  EXPECT_EQ(1, cover.exitStatus);
 }
 
 TEST_F(RcdictE2eTest, CheckReportsFindingsAndCoverCountsTheLog) {
@@ -132,12 +150,14 @@ TEST_F(RcdictE2eTest, CheckReportsFindingsAndCoverCountsTheLog) {
 
   const ViewerRun cover = Run({"cover", "--json"});
   EXPECT_EQ(
-      "{\"records\":340,\"distinct\":10,\"found\":302,\"unknown\":38,\"failed\":0,\"unknown_rcs\":"
+      "{\"records\":340,\"distinct\":10,\"found\":302,\"found_with_problems\":0,\"unknown\":38,\"failed\":0,\"unknown_"
+      "rcs\":"
       "[{\"rc\":\"5109990100000001\",\"count\":19},{\"rc\":\"E700100200001000\",\"count\":19}]}\n",
       cover.screen);
   EXPECT_EQ(0, cover.exitStatus);
   EXPECT_EQ(
-      "records  : 340\ndistinct : 10\nfound    : 302\nunknown  : 38\nfailed   : 0\n"
+      "records             : 340\ndistinct            : 10\nfound               : 302\n"
+      "found with problems : 0\nunknown             : 38\nfailed              : 0\n"
       "unknown RCs, most frequent first:\n  5109990100000001  19\n  E700100200001000  19\n",
       Run({"cover"}).screen);
 
