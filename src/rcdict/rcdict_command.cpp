@@ -249,7 +249,10 @@ int RunCover(const RcdictOptions& options, const std::string& path, const Output
     RcInfo info;
     const ProblemCapture capture(output.err);
     const int result = LookUpRcText(rc, kRcInfoRunMode, path, info);
-    return RcTextResult(result, !capture.Lines().empty());
+    // The counts say how many; standard error keeps what was said.
+    const std::vector<std::string> problems = capture.Lines();
+    for (const std::string& problem : problems) output.err << rc << ": " << problem << '\n';
+    return RcTextResult(result, !problems.empty());
   });
   PrintCoverage(output, coverage);
   return coverage.failed > 0 || coverage.lookupsWithProblems > 0 ? kRcdictFailed : kRcdictOk;

@@ -2,7 +2,6 @@
 // command in text and JSON, and its exit statuses.
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -71,22 +70,12 @@ TEST_F(RcdictE2eTest, LookupAsJsonFromStandardInput) {
   EXPECT_EQ(1, run.exitStatus);
 }
 
-// One line of `fd`, or what came before the 20 seconds ran out.
-std::string ReadLineOf(int fd) {
-  std::string line;
-  for (char c = 0; c != '\n';) {
-    pollfd ready{fd, POLLIN, 0};
-    if (poll(&ready, 1, 20000) != 1 || read(fd, &c, 1) != 1) break;
-    line += c;
-  }
-  return line;
-}
-
+// Standard input stays open: each answer must come while rcdict waits for
+// the next RC (a hang ends in the 20 seconds of poll).
 TEST_F(RcdictE2eTest, LookupAnswersEachLineBeforeTheNextIsRead) {
   int in[2];
   int out[2];
-  ASSERT_EQ(0, pipe(in));
-  ASSERT_EQ(0, pipe(out));
+  ASSERT_TRUE(pipe(in) == 0 && pipe(out) == 0);
   const char* dir = std::getenv("RCV_PROGRAM_DIR");
   const std::string program = std::string(dir != nullptr ? dir : "build") + "/rcdict";
   const pid_t child = fork();
@@ -94,23 +83,45 @@ TEST_F(RcdictE2eTest, LookupAnswersEachLineBeforeTheNextIsRead) {
     dup2(in[0], STDIN_FILENO);
     dup2(out[1], STDOUT_FILENO);
     close(in[1]);
-    close(out[0]);
     setenv("RCVIEWER_ROOT", tree_.root().c_str(), 1);
     execl(program.c_str(), "rcdict", "lookup", "--json", static_cast<char*>(nullptr));
     _exit(127);
   }
-  close(in[0]);
   close(out[1]);
-  // Standard input stays open: every answer must come while rcdict waits for more.
   for (const std::string rc : {"4701001000000001", "4A04024000000001"}) {
-    ASSERT_EQ(static_cast<ssize_t>(rc.size() + 1), write(in[1], (rc + "\n").c_str(), rc.size() + 1));
-    EXPECT_TRUE(ReadLineOf(out[0]).starts_with("{\"rc\":\"" + rc + "\"")) << rc;
+    ASSERT_TRUE(write(in[1], (rc + "\n").c_str(), rc.size() + 1) > 0);
+    std::string line;
+    pollfd ready{out[0], POLLIN, 0};
+    for (char c = 0; c != '\n' && poll(&ready, 1, 20000) == 1 && read(out[0], &c, 1) == 1;) line += c;
+    EXPECT_TRUE(line.starts_with("{\"rc\":\"" + rc + "\"")) << rc;
   }
   close(in[1]);
   int status = -1;
   waitpid(child, &status, 0);
-  close(out[0]);
   EXPECT_EQ(0, WEXITSTATUS(status));
+}
+
+// Output that can't be written, whatever the command: a full device or a
+// descriptor closed before the start.
+TEST_F(RcdictE2eTest, AFailedWriteIsReportedWithItsOwnStatusByBothPrograms) {
+  tree_.WriteFile(tree_.root() / "work/top.csv", "BOGUS\n");
+  const std::pair<std::string_view, std::vector<std::string>> cases[] = {
+      {"rcdict", {"cover", "--json"}},
+      {"rcdict", {"lookup", "4701001000000001"}},
+      {"rcdict", {"--dict", (tree_.root() / "work/top.csv").string(), "check"}},
+      {"rcdict", {"--help"}},
+      {"rcdict", {"--version"}},
+      {"rcviewer", {"--help"}},
+      {"rcviewer", {"--version"}}};
+  const std::pair<const char*, std::string> targets[] = {{"/dev/full", "No space left on device"},
+                                                         {nullptr, "Bad file descriptor"}};
+  for (const auto& [program, args] : cases) {
+    for (const auto& [target, reason] : targets) {
+      const ViewerRun run = RunWithOutput(program, tree_.root().string(), args, target);
+      EXPECT_EQ(std::string(program) + ": write error: " + reason + "\n", run.errors) << testing::PrintToString(args);
+      EXPECT_EQ(3, run.exitStatus) << testing::PrintToString(args);
+    }
+  }
 }
 
 TEST_F(RcdictE2eTest, PreloadedLookupCarriesVariablesAndReportsEachLookupsDiagnosticsAsItsProblems) {
@@ -140,6 +151,7 @@ TEST_F(RcdictE2eTest, ALookupThatMetProblemsSaysSoAndFails) {
   const Json counts = JsonLines(cover.screen).at(0);
   EXPECT_EQ(227, counts["found"]);
   EXPECT_EQ(75, counts["found_with_problems"]);
+  EXPECT_EQ("4702002200000020: " + problem + "\n4702032100000010: " + problem + "\n", cover.errors);
   EXPECT_EQ(1, cover.exitStatus);
 }
 

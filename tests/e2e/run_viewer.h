@@ -3,7 +3,6 @@
 // input; gives back what the screen showed and the exit status.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,15 +23,10 @@ ViewerRun RunViewer(const std::string& root, const std::vector<std::string>& arg
 // The same for the dictionary maintainer's command, rcdict.
 ViewerRun RunRcdict(const std::string& root, const std::vector<std::string>& args, const std::string& input = "");
 
-// Where a run's standard output goes instead of being captured: a path to
-// open for writing (such as /dev/full), or nothing for a closed descriptor.
-struct OutputTarget {
-  std::optional<std::string> path;
-};
-// Runs `program` ("rcviewer" or "rcdict") with its standard output sent
-// to `target`; `screen` stays empty.
+// Runs `program` ("rcviewer" or "rcdict") with its standard output sent to
+// `outputPath` (such as /dev/full), or closed when it is null.
 ViewerRun RunWithOutput(std::string_view program, const std::string& root, const std::vector<std::string>& args,
-                        const OutputTarget& target);
+                        const char* outputPath);
 
 // The access code that opens CE mode.
 inline constexpr const char* kCeAccessCode = "tonbar47";
