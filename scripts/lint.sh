@@ -12,7 +12,7 @@ echo "== clang-format: ${#sources[@]} files of src/"
 clang-format --dry-run --Werror "${sources[@]}"
 
 mapfile -t program < <(find src -name '*.cpp' ! -name '*_test.cpp' | sort)
-echo "== clang-tidy: ${#program[@]} files of src/ (a few minutes)"
+echo "== clang-tidy: ${#program[@]} files of src/ (5 to 20 minutes on 2 cores)"
 # Each file is named as its check starts. GCC's own warning options are
 # unknown to clang; the count of warnings each file's headers raised and
 # clang-tidy suppressed is noise.
