@@ -10,10 +10,18 @@ std::ostream*& Target() {
   return target;
 }
 
+std::ostream* problemSink = nullptr;
+
 }  // namespace
 
 std::ostream& DictionaryDiagnostics() { return *Target(); }
 
 void SetDictionaryDiagnostics(std::ostream& out) { Target() = &out; }
+
+void SetDictionaryProblemSink(std::ostream* sink) { problemSink = sink; }
+
+void ReportDictionaryProblem(std::string_view text) {
+  if (problemSink != nullptr) *problemSink << text << '\n';
+}
 
 }  // namespace rcv

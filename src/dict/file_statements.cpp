@@ -69,7 +69,10 @@ StatementFlow cmdFile(StatementCall& call) {
   const std::string path = TableFilePath(call.scriptDir, StatementField(call, 1));
   std::string key = StatementField(call, 2, kFileKeyMax);
   TextLineReader table(path);
-  if (!table.IsOpen()) return StatementFlow::kNextLine;
+  if (!table.IsOpen()) {
+    ReportDictionaryProblem("FILE can't open [" + path + "]");
+    return StatementFlow::kNextLine;
+  }
   ExpandFileKey(key, context);
   CutToLimit(key, kFileKeyMax);
   std::string row;
@@ -100,6 +103,7 @@ StatementFlow cmdCmtFile(StatementCall& call) {
     const std::string marker = Expanded(CommentSectionMarker(LineField(context, 2, index)), context, kCmtFileMarkerMax);
     TextLineReader comments(path);
     if (!comments.IsOpen()) {
+      ReportDictionaryProblem("CMTFILE can't open [" + path + "]");
       // The run goes on with the block's next line as a statement.
       call.lineIndex = index;
       return StatementFlow::kNextLine;
@@ -153,8 +157,12 @@ StatementFlow cmdDspCmt(StatementCall& call) {
   SearchContext& context = call.context;
   const std::string fileName = Expanded(StatementField(call, 2), context, kFieldBufferSize - 1);
   const std::string recordName = StatementField(call, 1, kDspCmtRecordNameMax);
-  TextLineReader file(FoldedFilePath(call.scriptDir, fileName, kDspCmtPathMax));
-  if (!file.IsOpen()) return StatementFlow::kNextLine;
+  const std::string path = FoldedFilePath(call.scriptDir, fileName, kDspCmtPathMax);
+  TextLineReader file(path);
+  if (!file.IsOpen()) {
+    ReportDictionaryProblem("DSPCMT can't open [" + path + "]");
+    return StatementFlow::kNextLine;
+  }
   ClearUnlessMessageRecord(recordName, context);
   std::string line;
   while (file.ReadLine(line)) {

@@ -70,8 +70,11 @@ std::string ReadAndRemove(const std::filesystem::path& path) {
   return text;
 }
 
+// Standard output is captured, or sent to `outTarget` when it is not empty
+// (and closed when that can't be opened).
 ViewerRun RunProgram(const std::string& program, const std::string& root, const std::vector<std::string>& args,
-                     const std::string& input, const std::vector<std::string>& extraEnv) {
+                     const std::string& input, const std::vector<std::string>& extraEnv,
+                     const std::string& outTarget = {}) {
   namespace fs = std::filesystem;
   const fs::path inputPath = fs::path(root) / ".e2e-input";
   const fs::path outputPath = fs::path(root) / ".e2e-output";
@@ -87,11 +90,13 @@ ViewerRun RunProgram(const std::string& program, const std::string& root, const 
   const pid_t child = fork();
   if (child == 0) {
     const int in = open(inputPath.c_str(), O_RDONLY);
-    const int out = open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int out =
+        open(outTarget.empty() ? outputPath.c_str() : outTarget.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int err = open(errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     dup2(in, STDIN_FILENO);
     dup2(out, STDOUT_FILENO);
     dup2(err, STDERR_FILENO);
+    if (out < 0) close(STDOUT_FILENO);
     execve(argPointers[0], argPointers.data(), envPointers.data());
     _exit(127);
   }
@@ -112,6 +117,11 @@ ViewerRun RunViewer(const std::string& root, const std::vector<std::string>& arg
 
 ViewerRun RunRcdict(const std::string& root, const std::vector<std::string>& args, const std::string& input) {
   return RunProgram(ProgramPath("rcdict"), root, args, input, {});
+}
+
+ViewerRun RunWithOutput(std::string_view program, const std::string& root, const std::vector<std::string>& args,
+                        const char* outputPath) {
+  return RunProgram(ProgramPath(program), root, args, "", {}, outputPath != nullptr ? outputPath : "/nonexistent/");
 }
 
 }  // namespace rcv::e2e

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rcv::e2e {
@@ -21,6 +22,11 @@ ViewerRun RunViewer(const std::string& root, const std::vector<std::string>& arg
                     const std::vector<std::string>& extraEnv = {});
 // The same for the dictionary maintainer's command, rcdict.
 ViewerRun RunRcdict(const std::string& root, const std::vector<std::string>& args, const std::string& input = "");
+
+// Runs `program` ("rcviewer" or "rcdict") with its standard output sent to
+// `outputPath` (such as /dev/full), or closed when it is null.
+ViewerRun RunWithOutput(std::string_view program, const std::string& root, const std::vector<std::string>& args,
+                        const char* outputPath);
 
 // The access code that opens CE mode.
 inline constexpr const char* kCeAccessCode = "tonbar47";
