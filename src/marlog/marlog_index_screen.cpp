@@ -56,7 +56,7 @@ void PrintMarlogIndex(std::ostream& out, const MarConfig& config, const std::vec
       << "\n"
       << " No. Date       Time     Reason\n"
       << "---- ---------- -------- ------------------------------------------------------\n";
-  for (std::size_t i = 0; i < entries.size(); ++i) out << FormatMarlogRow(i + 1, entries[i], reasons);
+  for (std::size_t i = 0; i < ShownMarlogRows(entries); ++i) out << FormatMarlogRow(i + 1, entries[i], reasons);
   out << '\n';
 }
 

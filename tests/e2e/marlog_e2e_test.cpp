@@ -101,6 +101,20 @@ TEST_F(MarlogE2eTest, EachFailureHasItsMessage) {
   }
 }
 
+// The rows shown end at a blank line, but the answer is bounded by every
+// line of the index: the third line can still be chosen.
+TEST_F(MarlogE2eTest, LinesAfterABlankLineAreHiddenButCanBeChosen) {
+  fixture::WriteMarlogIndex(tree_, "1,20231201,100000,0001,A\n\n1,20231203,090000,0002,B\n");
+  fixture::WriteMarRecord(tree_, "B", {});
+  std::ostringstream detail;
+  const std::vector<std::uint8_t> file = fixture::BuildMarFile({});
+  PrintMarRecord(std::span<const std::uint8_t, kMarRecordSize>(file.data(), kMarRecordSize), TextConversion(), detail);
+  const std::string index = Index("  1  2023/12/01 10:00:00 [0001]Hardware error\n");
+  EXPECT_EQ("\n" + index + "\n" + std::string(kPrompt) + "\n" + detail.str() +
+                "-- End of data. --\n\nPRESS ENTER KEY\n\n" + index + "\n",
+            Run("4\n3\n\n").screen);
+}
+
 TEST_F(MarlogE2eTest, RecordWithNothingAttachedEndsAtTheEnterKey) {
   fixture::WriteMarRecord(tree_, "B", {});
   const std::string screen = Run("1\n\n").screen;
