@@ -47,11 +47,13 @@ int ShowAttachedLogList(Screen& screen, const MarConfig& config, std::string_vie
   std::string path;
   if (!MarFilePath(screen.out(), config.marDir, dirNameField, path)) return -1;
   std::string file;
-  if (!ReadRegularFile(path, file)) {
+  const FileAccess access = ReadFileText(path, file);
+  if (access == FileAccess::kCannotOpen) {
     screen.out() << path << " fopen error.:1\n";
     return -1;
   }
-  if (file.size() < kMarRecordSize) {
+  // What opens but can't be read has no byte to go to.
+  if (access != FileAccess::kOk || file.size() < kMarRecordSize) {
     screen.out() << path << " fseek error.:1\n";
     return -1;
   }

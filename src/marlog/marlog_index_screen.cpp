@@ -13,7 +13,8 @@ char CharAt(const std::string& field, std::size_t i) { return i < field.size() ?
 
 std::vector<CallReasonEntry> LoadCallReasons(std::ostream& out, const std::string& path) {
   std::string text;
-  if (!ReadRegularFile(path, text)) {
+  // A table that opens but can't be read has no lines, as an empty one.
+  if (ReadFileText(path, text) == FileAccess::kCannotOpen) {
     out << "Call reason table file open failed.\n";
     return {};
   }
@@ -29,7 +30,8 @@ std::vector<CallReasonEntry> LoadCallReasons(std::ostream& out, const std::strin
 int LoadMarlogIndex(std::ostream& out, const MarConfig& config, std::vector<MarlogIndexEntry>& entries) {
   const std::string path = config.marDir + "marlog.idx";
   std::string text;
-  if (!ReadRegularFile(path, text)) {
+  // An index that opens but can't be read has no lines: an empty table.
+  if (ReadFileText(path, text) == FileAccess::kCannotOpen) {
     out << path << " open error.\n";
     return -1;
   }

@@ -8,9 +8,10 @@
 namespace rcv {
 
 int ReadFileBlock(const std::string& path, std::span<std::uint8_t> buffer) {
-  UniqueFd file = OpenRegularFd(path);
-  if (!file.valid()) return kFileOpenFailed;
-  const ssize_t got = ::read(file.get(), buffer.data(), buffer.size());
+  const OpenedFile file = OpenForReading(path);
+  if (file.access == FileAccess::kCannotOpen) return kFileOpenFailed;
+  if (file.access != FileAccess::kOk) return kFileShortRead;
+  const ssize_t got = ::read(file.fd.get(), buffer.data(), buffer.size());
   return got == static_cast<ssize_t>(buffer.size()) ? kFileOk : kFileShortRead;
 }
 

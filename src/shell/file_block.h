@@ -13,7 +13,9 @@ inline constexpr int kFileOpenFailed = -2;
 inline constexpr int kFileShortRead = -4;
 inline constexpr int kFileShortWrite = -5;
 
-// Reads buffer.size() bytes from the start of the file: 0, -2 or -4.
+// Reads buffer.size() bytes from the start of the file: 0, -2 or -4. A path
+// that is no regular file reads as -4, as a folder would with a plain open
+// and read, and is never opened in a way that could block.
 int ReadFileBlock(const std::string& path, std::span<std::uint8_t> buffer);
 // Writes the bytes at `offset` of an existing file, which is never created
 // nor truncated: 0, -2 or -5.

@@ -53,10 +53,12 @@ int LoadMachineIdentity(MachineIdentity& identity, std::ostream& out) {
   if (!found || identity.modelFru.empty()) return Fail(out, "Getting CODE failed.");
 
   const std::string rcrevPath = DictionaryFilePath(identity.confDir, "rcrev");
-  UniqueFile rcrev = OpenRegularFile(rcrevPath);
-  if (!rcrev) return Fail(out, "Rcrev file open error.");
+  FileAccess access = FileAccess::kOk;
+  UniqueFile rcrev = OpenRegularFile(rcrevPath, &access);
+  if (access == FileAccess::kCannotOpen) return Fail(out, "Rcrev file open error.");
+  // A path that opens but can't be read has no first line.
   char line[kRcRevLineSize];
-  if (std::fgets(line, sizeof line, rcrev.get()) == nullptr) return Fail(out, "Rcrev get failed.");
+  if (!rcrev || std::fgets(line, sizeof line, rcrev.get()) == nullptr) return Fail(out, "Rcrev get failed.");
   identity.rcRev = CutRevision(line);
   return 1;
 }

@@ -15,19 +15,8 @@ namespace rcv {
 
 namespace {
 
-void PrintFileError(std::ostream& out, std::string_view what, int error, const std::string& path) {
-  out << what << " (" << std::strerror(error) << ")\n  FILE:" << path << '\n';
-}
-
-// The system's reason why `path` could not be opened as a regular file: a
-// folder "is a directory"; a FIFO, device or socket is an "invalid
-// argument" to a reader of tables; otherwise what open itself said.
-int OpenFailure(const std::string& path, int openError) {
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) return errno;
-  if (S_ISDIR(status.st_mode)) return EISDIR;
-  if (!S_ISREG(status.st_mode)) return EINVAL;
-  return openError;
+void PrintFileError(std::ostream& out, std::string_view what, std::string_view reason, const std::string& path) {
+  out << what << " (" << reason << ")\n  FILE:" << path << '\n';
 }
 
 // Reads until `buffer` is full or the file ends; false on a read error.
@@ -60,18 +49,20 @@ int LoadTrapRcDir(std::ostream& out, std::string& confDir) {
 
 int LoadTrapRcTable(std::ostream& out, const std::string& confDir, TrapRcTable& table) {
   const std::string path = TrapRcTablePath(confDir);
-  const UniqueFd file = OpenRegularFd(path);
-  if (!file.valid()) {
-    PrintFileError(out, "Open error.", OpenFailure(path, errno), path);
+  const OpenedFile file = OpenForReading(path);
+  if (file.access == FileAccess::kCannotOpen) {
+    PrintFileError(out, "Open error.", file.reason, path);
     return -1;
   }
+  // What is no regular file has no size a table can have.
   struct stat status {};
-  if (::fstat(file.get(), &status) != 0 || status.st_size > static_cast<off_t>(table.size())) {
+  if (file.access != FileAccess::kOk || ::fstat(file.fd.get(), &status) != 0 ||
+      status.st_size > static_cast<off_t>(table.size())) {
     out << "Invalid file size.\n\n";
     return -1;
   }
-  if (!ReadUpTo(file.get(), table)) {
-    PrintFileError(out, "Read error.", errno, path);
+  if (!ReadUpTo(file.fd.get(), table)) {
+    PrintFileError(out, "Read error.", std::strerror(errno), path);
     out << '\n';
     return -1;
   }

@@ -1,7 +1,6 @@
 // Display MAR in the built program: the index, a record with its logs, and
 // every failure on the way, run as the single command "dm".
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <functional>
 #include <sstream>
@@ -78,16 +77,12 @@ TEST_F(MarlogE2eTest, EachFailureHasItsMessage) {
       {[&] { fixture::WriteMarlogIndex(tree_, ""); }, "1\n", Index("") + "\n" + std::string(kPrompt) + "\n"},
       {[&] { std::filesystem::remove(marDir + "marlog.idx"); }, "",
        marDir + "marlog.idx open error.\nMARLOG not exist.\n\n"},
-      {[&] { std::filesystem::remove(marDir + "marlog.idx"), mkfifo((marDir + "marlog.idx").c_str(), 0600); }, "",
-       marDir + "marlog.idx open error.\nMARLOG not exist.\n\n"},
       {[&] { std::filesystem::remove(tree_.MainteData() / "call_reason.csv"); }, "q\n",
        "Call reason table file open failed.\n" + unknown + "\n\n"},
       {[&] { fixture::WriteCallReasons(tree_, ""); }, "", "Call reason table file invalid.\n" + unknown + "\n"},
       {[] {}, "1\n", kIndex + "\nMAR file open failed.\nMARLOG read failed.\n\n"},
       {[&] { tree_.WriteFile(MarPath("B"), std::string(5119, 'm')); }, "1\n",
        kIndex + "\nMAR file read failed.\nMARLOG read failed.\n\n"},
-      {[&] { std::filesystem::create_directories(MarPath("B")); }, "1\n",
-       kIndex + "\nMAR file open failed.\nMARLOG read failed.\n\n"},
       {[&] { fixture::WriteMarlogIndex(tree_, "1,20231201,100000,0001,..\n"); }, "1\n",
        Index("  1  2023/12/01 10:00:00 [0001]Hardware error\n") + badName},
       {[&] { fixture::WriteMarlogIndex(tree_, "1,2023,10,0001,   \n"); }, "1\n",
