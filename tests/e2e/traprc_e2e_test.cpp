@@ -98,6 +98,32 @@ TEST_F(TrapRcE2eTest, WrongPatternsAndDuplicatesAreRefusedAndNothingIsWritten) {
   EXPECT_EQ(before, Table());
 }
 
+// The answer is cut to its first 33 characters; it is refused for its
+// length only when the cut dropped something other than blanks.
+TEST_F(TrapRcE2eTest, LongAnswersAreCutAndRefusedOnlyWhenTypedDigitsAreLost) {
+  const std::string pattern = "AB CDEF 01 23456789 0123456X";  // 28 characters
+  const struct {
+    std::string answer;
+    std::string_view shown;  // "" when the entry is added
+  } kCases[] = {
+      {pattern + std::string(6, ' '), ""},
+      {pattern + std::string(20, ' '), ""},
+      {std::string(40, ' '), "Input data is nothing.\n"},
+      {"1G" + std::string(36, '1'), "Input RC includes invalid character. (G)\n\n"},
+      {pattern + "     7", "Input RC length is invalid.\n\n"},
+  };
+  for (const auto& c : kCases) {
+    fixture::WriteTrapRcTable(tree_, kTable);
+    const std::string shown = Tqr("1\n0\n" + c.answer + "\n\nq\n");
+    std::vector<TrapRcRecordValues> expected = kTable;
+    if (c.shown.empty()) {
+      expected.push_back({0x00, {0xAB, 0xCDEF, 0x01, 0x23456789, 0x01234560}, {0xFF, 0xFFFF, 0xFF, ~0U, 0xFFFFFFF0}});
+    }
+    EXPECT_EQ(Bytes(expected), Table()) << c.answer;
+    EXPECT_NE(std::string::npos, shown.find("Input RC ([q]) : \n\n" + std::string(c.shown))) << c.answer;
+  }
+}
+
 TEST_F(TrapRcE2eTest, DeletesAConfirmedRowAndMovesTheLaterRecordsUp) {
   // Digits followed by other characters count when their number is not 0.
   EXPECT_EQ(std::string(kTqrEntry) + std::string(kTqrMenu) + List(true, kTrapRows) +
