@@ -110,6 +110,26 @@ TEST_F(MarlogE2eTest, LinesAfterABlankLineAreHiddenButCanBeChosen) {
             Run("4\n3\n\n").screen);
 }
 
+// Only a folder name that leaves the MAR folder is refused.
+TEST_F(MarlogE2eTest, FolderNamesThatStayInsideTheMarFolderAreFollowed) {
+  const std::string badName = "MAR directory name invalid.\nMARLOG read failed.\n\n";
+  const struct {
+    std::string_view name;
+    bool shown;
+  } kCases[] = {{".", true},       {"a/b", true},     {"./a//b/", true}, {"..", false},
+                {"a/../b", false}, {"../mar", false}, {"/tmp", false}};
+  for (const auto& c : kCases) {
+    std::filesystem::remove_all(fixture::MarDir(tree_));
+    SetUp();
+    fixture::WriteMarlogIndex(tree_, "1,20231201,100000,0001," + std::string(c.name) + "\n");
+    fixture::WriteMarRecord(tree_, "a/b", {});
+    fixture::WriteMarRecord(tree_, ".", {});
+    const std::string screen = Run("1\n\n").screen;
+    EXPECT_EQ(c.shown, screen.find("-- End of data. --") != std::string::npos) << c.name;
+    EXPECT_EQ(!c.shown, screen.ends_with(badName)) << c.name;
+  }
+}
+
 TEST_F(MarlogE2eTest, RecordWithNothingAttachedEndsAtTheEnterKey) {
   fixture::WriteMarRecord(tree_, "B", {});
   const std::string screen = Run("1\n\n").screen;
