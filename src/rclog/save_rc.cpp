@@ -1,11 +1,11 @@
 #include "rclog/save_rc.h"
 
 #include <algorithm>
-#include <fstream>
 #include <vector>
 
 #include "dict/rc_lookup.h"
 #include "shell/console.h"
+#include "shell/export_file.h"
 #include "shell/machine_identity.h"
 #include "shell/roots.h"
 
@@ -33,12 +33,10 @@ std::string OutputPath(const Screen& screen) {
 
 SaveResult SaveRcText(const Screen& screen, const std::string& path, std::span<const RcEntry> entries,
                       RcLookup lookup) {
-  std::ofstream file(path, std::ios::out | std::ios::trunc);
-  if (!file.is_open()) return SaveResult::kOpenFailed;
-  WriteRcText(file, screen, entries, lookup);
-  // A full disk often shows only when the buffered text is finally written.
-  file.close();
-  return file ? SaveResult::kSaved : SaveResult::kWriteFailed;
+  ExportFile file(path);
+  if (!file.Open()) return SaveResult::kOpenFailed;
+  WriteRcText(file.text(), screen, entries, lookup);
+  return file.Commit() ? SaveResult::kSaved : SaveResult::kWriteFailed;
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 #include "sel/display_sel.h"
 
 #include <array>
-#include <fstream>
 
 #include "sel/sel_log.h"
+#include "shell/export_file.h"
 #include "shell/file_block.h"
 #include "shell/roots.h"
 
@@ -70,15 +70,13 @@ int ShowSelHistory(Screen& screen) {
   if (!toFile) {
     WriteSelListing(screen, screen.out(), log, header);
   } else {
-    std::ofstream file(screen.options.outputFile, std::ios::binary | std::ios::trunc);
-    if (!file) {
+    ExportFile file(screen.options.outputFile);
+    if (!file.Open()) {
       screen.out() << "SEL LOG save file open failed.\n\n";
       return -1;
     }
-    WriteSelListing(screen, file, log, header);
-    // A full disk often shows only when the buffered text is finally written.
-    file.close();
-    if (!file) {
+    WriteSelListing(screen, file.text(), log, header);
+    if (!file.Commit()) {
       screen.out() << "SEL LOG save file write failed.\n\n";
       return -1;
     }
