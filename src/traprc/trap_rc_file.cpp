@@ -1,5 +1,6 @@
 #include "traprc/trap_rc_file.h"
 
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +15,8 @@
 namespace rcv {
 
 namespace {
+
+constexpr std::string_view kTrapRcChangedMessage = "Trap RC table was changed by someone else. Not updated.";
 
 void PrintFileError(std::ostream& out, std::string_view what, std::string_view reason, const std::string& path) {
   out << what << " (" << reason << ")\n  FILE:" << path << '\n';
@@ -69,13 +72,31 @@ int LoadTrapRcTable(std::ostream& out, const std::string& confDir, TrapRcTable& 
   return 1;
 }
 
-int SaveTrapRcTable(std::ostream& out, const std::string& confDir, const TrapRcTable& table) {
+int SaveTrapRcTable(std::ostream& out, const std::string& confDir, const TrapRcTable& table,
+                    const TrapRcTable& loaded) {
   const std::string path = TrapRcTablePath(confDir);
   // Only a complete table is overwritten; a short file keeps its bytes.
   struct stat status {};
   if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode) ||
       status.st_size != static_cast<off_t>(table.size())) {
     return -1;
+  }
+  // Two editors that each write back their own image lose one's change: the
+  // lock lets one compare and write at a time, and the comparison turns
+  // away an image that another editor's write made stale. The lock goes
+  // with the descriptor; readers that take none are not held up.
+  const OpenedFile file = OpenForReading(path);
+  if (file.access != FileAccess::kOk) {
+    out << "Trap RC table file open failed.\n";
+    return -1;
+  }
+  TrapRcTable current;
+  current.fill(kFreeKind);
+  if ((::flock(file.fd.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) ||
+      ::pread(file.fd.get(), current.data(), current.size(), 0) != static_cast<ssize_t>(current.size()) ||
+      current != loaded) {
+    out << kTrapRcChangedMessage << '\n';
+    return kTrapRcChangedElsewhere;
   }
   switch (WriteFileBlock(path, table)) {
     case kFileOk:

@@ -1,7 +1,9 @@
 // The TQR setting screens in the built program: the lists, adding and
 // deleting entries with the exact bytes written, and every failure leaving
 // the table file as it was.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -206,6 +208,32 @@ TEST_F(TrapRcE2eTest, UnreadableOrUnwritableTablesAreReportedAndLeftAsTheyWere) 
         Tqr(readable ? "1\n0\n51 0902 10 00000000 XXXXXXXX\n" : "1\n").ends_with(c.shown + std::string(kTqrMenu)))
         << c.shown;
     EXPECT_EQ(c.content.size() > 1 ? c.content : "", fs::is_regular_file(path) ? Table() : "") << c.shown;
+  }
+}
+
+// Another editor between this screen's load and its save: one that wrote
+// the table, or one that holds its lock. Nothing is written over the other
+// editor's work, and the list is shown afresh.
+TEST_F(TrapRcE2eTest, ATableChangedByAnotherEditorIsNotOverwritten) {
+  const std::vector<TrapRcRecordValues> theirs = {kTrapFull, kIgnoreWild, kTrapLast};
+  const std::string_view changed = "Trap RC table was changed by someone else. Not updated.\n\n";
+  for (const bool holdsLock : {false, true}) {
+    fixture::WriteTrapRcTable(tree_, holdsLock ? kTable : theirs);
+    const std::string before = Table();
+    int lock = -1;
+    const ViewerRun run = RunViewerPausing(
+        tree_.root().string(), {kCeAccessCode}, "tqr\n1\n0\n", "Input RC ([q]) : ",
+        [&] {
+          if (!holdsLock) fixture::WriteTrapRcTable(tree_, kTable);
+          lock = open(TablePath().c_str(), O_RDONLY | O_CLOEXEC);
+          if (holdsLock) flock(lock, LOCK_EX);
+        },
+        "AB CDEF 01 23456789 0123456X\nq\nq\nq\n");
+    close(lock);
+    EXPECT_NE(std::string::npos,
+              run.screen.find("Input RC ([q]) : \n\n" + std::string(changed) + List(true, kTrapRows)))
+        << run.screen;
+    EXPECT_EQ(holdsLock ? before : Bytes(kTable), Table()) << holdsLock;
   }
 }
 
