@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "marlog/text_pieces.h"
+#include "shell/failure_report.h"
 
 namespace rcv {
 
@@ -25,6 +26,9 @@ bool MarFilePath(std::ostream& out, std::string_view marDir, std::string_view di
   const std::string_view name = words.empty() ? std::string_view() : words.front();
   if (name.empty() || LeavesMarDir(name)) {
     out << "MAR directory name invalid.\n";
+    ReportFileFailure(std::string(marDir) + "marlog.idx",
+                      name.empty() ? "a record without a folder name"
+                                   : "folder name \"" + std::string(name) + "\" leaves the MAR folder");
     return false;
   }
   path = std::string(marDir) + std::string(name) + "/MARLOG";

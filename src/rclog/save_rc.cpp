@@ -6,6 +6,7 @@
 #include "dict/rc_lookup.h"
 #include "shell/console.h"
 #include "shell/export_file.h"
+#include "shell/failure_report.h"
 #include "shell/machine_identity.h"
 #include "shell/roots.h"
 
@@ -31,12 +32,17 @@ std::string OutputPath(const Screen& screen) {
   return screen.options.outputFile.empty() ? VrkLogPath(kRcTextFileName) : screen.options.outputFile;
 }
 
-SaveResult SaveRcText(const Screen& screen, const std::string& path, std::span<const RcEntry> entries,
-                      RcLookup lookup) {
+SaveResult SaveRcText(const Screen& screen, const std::string& path, std::span<const RcEntry> entries, RcLookup lookup,
+                      std::string& reason) {
   ExportFile file(path);
-  if (!file.Open()) return SaveResult::kOpenFailed;
+  if (!file.Open()) {
+    reason = file.reason();
+    return SaveResult::kOpenFailed;
+  }
   WriteRcText(file.text(), screen, entries, lookup);
-  return file.Commit() ? SaveResult::kSaved : SaveResult::kWriteFailed;
+  if (file.Commit()) return SaveResult::kSaved;
+  reason = file.reason();
+  return SaveResult::kWriteFailed;
 }
 
 }  // namespace
@@ -70,15 +76,18 @@ int SaveRc(Screen& screen, RcLookup lookup) {
     return 1;
   }
   const std::string path = OutputPath(screen);
-  switch (SaveRcText(screen, path, entries, lookup)) {
+  std::string reason;
+  switch (SaveRcText(screen, path, entries, lookup, reason)) {
     case SaveResult::kSaved:
       if (!screen.options.saveRcRun) screen.out() << "RC LOG saved.(file : " << path << ")\n";
       break;
     case SaveResult::kOpenFailed:
       screen.out() << "RC LOG save file open failed.\n";
+      ReportFileFailure(path, reason);
       break;
     case SaveResult::kWriteFailed:
       screen.out() << "RC LOG save file write failed.\n";
+      ReportFileFailure(path, reason);
       break;
   }
   PauseUnlessSaveRcRun(screen);

@@ -4,6 +4,7 @@
 
 #include "sel/sel_log.h"
 #include "shell/export_file.h"
+#include "shell/failure_report.h"
 #include "shell/file_block.h"
 #include "shell/roots.h"
 
@@ -18,18 +19,18 @@ constexpr std::string_view kSelHeading =
 // Reads sel.log into `log`; prints the reason and returns false when there
 // is nothing to list.
 bool ReadSelLog(Screen& screen, std::array<std::uint8_t, kSelLogSize>& log, SelHeader& header) {
-  const int result = ReadFileBlock(VrkLogPath("sel.log"), log);
-  if (result == kFileOpenFailed) {
-    screen.out() << "SEL LOG open failed.\n";
-    return false;
-  }
+  const std::string path = VrkLogPath("sel.log");
+  std::string reason;
+  const int result = ReadFileBlock(path, log, &reason);
   if (result != kFileOk) {
-    screen.out() << "SEL LOG read failed.\n";
+    screen.out() << (result == kFileOpenFailed ? "SEL LOG open failed.\n" : "SEL LOG read failed.\n");
+    ReportFileFailure(path, reason);
     return false;
   }
   header = DecodeSelHeader(log);
   if (CheckSelHeader(header) != SelCheck::kValid) {
     screen.out() << "SEL LOG invalid.\n";
+    ReportFileFailure(path, SelHeaderFault(header));
     return false;
   }
   return true;
@@ -73,11 +74,13 @@ int ShowSelHistory(Screen& screen) {
     ExportFile file(screen.options.outputFile);
     if (!file.Open()) {
       screen.out() << "SEL LOG save file open failed.\n\n";
+      ReportFileFailure(screen.options.outputFile, file.reason());
       return -1;
     }
     WriteSelListing(screen, file.text(), log, header);
     if (!file.Commit()) {
       screen.out() << "SEL LOG save file write failed.\n\n";
+      ReportFileFailure(screen.options.outputFile, file.reason());
       return -1;
     }
   }

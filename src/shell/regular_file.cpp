@@ -55,9 +55,10 @@ OpenedFile OpenForReading(const std::string& path) {
 
 UniqueFd OpenRegularFd(const std::string& path) { return OpenForReading(path).fd; }
 
-UniqueFile OpenRegularFile(const std::string& path, FileAccess* access) {
+UniqueFile OpenRegularFile(const std::string& path, FileAccess* access, std::string* reason) {
   OpenedFile opened = OpenForReading(path);
   if (access != nullptr) *access = opened.access;
+  if (reason != nullptr) *reason = opened.reason;
   if (opened.access != FileAccess::kOk) return nullptr;
   UniqueFile file(::fdopen(opened.fd.get(), "rb"));
   if (file) opened.fd.Release();

@@ -31,9 +31,9 @@ struct OpenedFile {
 // A read-only descriptor of the regular file at `path`, or an invalid one.
 UniqueFd OpenRegularFd(const std::string& path);
 
-// The same as a stdio stream ("rb" semantics), or null; `access` (when
-// given) tells why not.
-UniqueFile OpenRegularFile(const std::string& path, FileAccess* access = nullptr);
+// The same as a stdio stream ("rb" semantics), or null; `access` and
+// `reason` (when given) tell why not.
+UniqueFile OpenRegularFile(const std::string& path, FileAccess* access = nullptr, std::string* reason = nullptr);
 
 // Reads from `fd` to the end of its file into `content`; false on a read
 // error.

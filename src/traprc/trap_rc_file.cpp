@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "shell/failure_report.h"
 #include "shell/file_block.h"
 #include "shell/regular_file.h"
 #include "shell/roots.h"
@@ -43,8 +44,10 @@ std::string TrapRcTablePath(const std::string& confDir) { return DictionaryFileP
 
 int LoadTrapRcDir(std::ostream& out, std::string& confDir) {
   confDir.clear();
-  if (GetSetupValue("COMMON", "CONF_DIR", SetupFilePath(), kSetupValueSize, confDir) != 0 || confDir.empty()) {
+  const std::string setupPath = SetupFilePath();
+  if (GetSetupValue("COMMON", "CONF_DIR", setupPath, kSetupValueSize, confDir) != 0 || confDir.empty()) {
     out << "Getting threshold table path failed.\n";
+    ReportFileFailure(setupPath, SetupKeyReason(setupPath, "COMMON", "CONF_DIR"));
     return -1;
   }
   return 1;
@@ -55,6 +58,7 @@ int LoadTrapRcTable(std::ostream& out, const std::string& confDir, TrapRcTable& 
   const OpenedFile file = OpenForReading(path);
   if (file.access == FileAccess::kCannotOpen) {
     PrintFileError(out, "Open error.", file.reason, path);
+    ReportFileFailure(path, file.reason);
     return -1;
   }
   // What is no regular file has no size a table can have.
@@ -62,11 +66,16 @@ int LoadTrapRcTable(std::ostream& out, const std::string& confDir, TrapRcTable& 
   if (file.access != FileAccess::kOk || ::fstat(file.fd.get(), &status) != 0 ||
       status.st_size > static_cast<off_t>(table.size())) {
     out << "Invalid file size.\n\n";
+    ReportFileFailure(path, file.access != FileAccess::kOk ? file.reason
+                                                           : SizeReason(static_cast<std::uintmax_t>(status.st_size),
+                                                                        "at most " + std::to_string(table.size())));
     return -1;
   }
   if (!ReadUpTo(file.fd.get(), table)) {
-    PrintFileError(out, "Read error.", std::strerror(errno), path);
+    const std::string reason = std::strerror(errno);
+    PrintFileError(out, "Read error.", reason, path);
     out << '\n';
+    ReportFileFailure(path, reason);
     return -1;
   }
   return 1;
@@ -77,8 +86,14 @@ int SaveTrapRcTable(std::ostream& out, const std::string& confDir, const TrapRcT
   const std::string path = TrapRcTablePath(confDir);
   // Only a complete table is overwritten; a short file keeps its bytes.
   struct stat status {};
-  if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode) ||
-      status.st_size != static_cast<off_t>(table.size())) {
+  if (::stat(path.c_str(), &status) != 0) {
+    ReportFileFailure(path, std::strerror(errno));
+    return -1;
+  }
+  if (!S_ISREG(status.st_mode) || status.st_size != static_cast<off_t>(table.size())) {
+    ReportFileFailure(path, S_ISREG(status.st_mode)
+                                ? SizeReason(static_cast<std::uintmax_t>(status.st_size), std::to_string(table.size()))
+                                : "not a regular file");
     return -1;
   }
   // Two editors that each write back their own image lose one's change: the
@@ -88,24 +103,33 @@ int SaveTrapRcTable(std::ostream& out, const std::string& confDir, const TrapRcT
   const OpenedFile file = OpenForReading(path);
   if (file.access != FileAccess::kOk) {
     out << "Trap RC table file open failed.\n";
+    ReportFileFailure(path, file.reason);
     return -1;
   }
   TrapRcTable current;
   current.fill(kFreeKind);
-  if ((::flock(file.fd.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) ||
-      ::pread(file.fd.get(), current.data(), current.size(), 0) != static_cast<ssize_t>(current.size()) ||
-      current != loaded) {
+  if (::flock(file.fd.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
     out << kTrapRcChangedMessage << '\n';
+    ReportFileFailure(path, "locked by another editor");
     return kTrapRcChangedElsewhere;
   }
-  switch (WriteFileBlock(path, table)) {
+  if (::pread(file.fd.get(), current.data(), current.size(), 0) != static_cast<ssize_t>(current.size()) ||
+      current != loaded) {
+    out << kTrapRcChangedMessage << '\n';
+    ReportFileFailure(path, "changed since it was read");
+    return kTrapRcChangedElsewhere;
+  }
+  std::string reason;
+  switch (WriteFileBlock(path, table, 0, &reason)) {
     case kFileOk:
       return 1;
     case kFileOpenFailed:
       out << "Trap RC table file open failed.\n";
+      ReportFileFailure(path, reason);
       return -1;
     default:
       out << "Trap RC table file write failed.\n";
+      ReportFileFailure(path, reason);
       return -1;
   }
 }

@@ -178,5 +178,49 @@ TEST_F(ShellE2eTest, SpecialFilesReadAsFilesThatOpenedButCouldNotBeRead) {
   }
 }
 
+// After a failure message on the screen, one line on standard error names
+// the file tried and why; a run without failure writes nothing there.
+TEST_F(ShellE2eTest, FailuresNameTheirFileAndReasonOnStandardError) {
+  namespace fs = std::filesystem;
+  const fs::path setup = tree_.MainteData() / "vrk_setup.conf";
+  const fs::path rcrev = tree_.DictionaryDir() / "rcrev";
+  const fs::path rcLog = tree_.VrkLogDir() / "rc.log";
+  const fs::path selLog = tree_.VrkLogDir() / "sel.log";
+  const fs::path table = tree_.DictionaryDir() / "atraprc.tqr";
+  const fs::path mar = fixture::MarDir(tree_) / "B" / "MARLOG";
+  const fs::path nowhere = tree_.root() / "no-such-folder" / "rc.txt";
+  const std::vector<std::string> ce = {kCeAccessCode};
+  const struct {
+    fs::path file;
+    std::string content;  // "": removed
+    std::vector<std::string> args;
+    std::string input;
+    std::string reason;  // "": nothing on standard error
+  } cases[] = {
+      {rcLog, "keep", {kCeAccessCode, "-o", "sr"}, "", ""},
+      {rcrev, "", ce, "", "No such file or directory"},
+      {setup, "[COMMON]\nCONF_DIR=\n", ce, "", "CONF_DIR in [COMMON] is empty"},
+      {rcLog, std::string(300, 'r'), {kCeAccessCode, "-o", "sr"}, "", "file is 300 bytes, expected 65568"},
+      {nowhere, "", {kCeAccessCode, "-o", "sr", "-f", nowhere.string()}, "", "No such file or directory"},
+      {selLog, "", {kCeAccessCode, "-o", "ds"}, "", "No such file or directory"},
+      {selLog, std::string(13312, '\0'), {kCeAccessCode, "-o", "ds"}, "", "validity mark is 0x00, expected 0xFF"},
+      {mar, std::string(300, 'm'), {kCeAccessCode, "-o", "dm"}, "1\n", "file is 300 bytes, expected 5120"},
+      {table, std::string(300, '\xFF'), ce, "tqr\n1\n0\n12 3456 78 9ABCDEF0 12345678\n\nq\nq\n",
+       "file is 300 bytes, expected 512"},
+      {table, std::string(600, '\xFF'), ce, "tqr\n1\nq\nq\n", "file is 600 bytes, expected at most 512"},
+  };
+  for (const auto& c : cases) {
+    tree_.WriteSetup();
+    fixture::WriteRcLog(tree_, fixture::NumberedRcLog(2));
+    fixture::WriteMarlogIndex(tree_, "1,20231201,100000,0001,B\n");
+    fixture::WriteCallReasons(tree_, "1,0001,C,Hardware error\n");
+    fixture::WriteTrapRcTable(tree_, {});
+    if (c.content.empty()) fs::remove(c.file);
+    if (!c.content.empty() && c.content != "keep") tree_.WriteFile(c.file, c.content);
+    const ViewerRun run = Run(c.args, c.input);
+    EXPECT_EQ(c.reason.empty() ? "" : "rcviewer: " + c.file.string() + ": " + c.reason + "\n", run.errors);
+  }
+}
+
 }  // namespace
 }  // namespace rcv::e2e
