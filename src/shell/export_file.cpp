@@ -58,17 +58,22 @@ ExportFile::~ExportFile() {
   if (!temporary_.empty()) ::unlink(temporary_.c_str());
 }
 
+bool ExportFile::OpenDirectly() {
+  fd_ = UniqueFd(::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode));
+  return fd_.valid() || Fail();
+}
+
 bool ExportFile::Open() {
   struct stat status {};
-  if (!IsReplaceable(path_, status)) {
-    fd_ = UniqueFd(::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode));
-    return fd_.valid() || Fail();
-  }
+  if (!IsReplaceable(path_, status)) return OpenDirectly();
   const bool existed = S_ISREG(status.st_mode);
   temporary_ = TemporaryPath(path_);
   fd_ = CreateTemporary(temporary_);
   if (!fd_.valid()) {
     temporary_.clear();  // nothing of ours to remove
+    // A folder that takes no new file may still hold a writable export:
+    // that one is written in place, as it always was.
+    if (existed && errno == EACCES) return OpenDirectly();
     return Fail();
   }
   // The replacement keeps the earlier file's permissions, and its owner

@@ -4,7 +4,8 @@
 // renamed over the target only after every write and the close succeeded:
 // a failed export leaves the earlier one as it was, byte for byte, and no
 // temporary file behind. Any other target (a terminal, a pipe, a FIFO with
-// a reader, a link such as /dev/stdout) is written directly.
+// a reader, a link such as /dev/stdout) is written directly, and so is an
+// existing export in a folder where no new file may be made.
 #pragma once
 
 #include <sstream>
@@ -32,6 +33,7 @@ class ExportFile {
   const std::string& reason() const { return reason_; }
 
  private:
+  bool OpenDirectly();
   bool Fail();
 
   std::string path_;
