@@ -66,9 +66,21 @@ class Utf8Conversion {
 
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
+void AppendUnconvertible(std::string& text, char byte, Unconvertible unconvertible) {
+  if (unconvertible == Unconvertible::kReplace) {
+    text += kReplacementCharacter;
+    return;
+  }
+  constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+  const auto value = static_cast<unsigned char>(byte);
+  text += "\\x";
+  text += kHexDigits[value >> 4];
+  text += kHexDigits[value & 0x0F];
+}
+
 }  // namespace
 
-std::string ShiftJisToUtf8(std::string_view text) {
+std::string ShiftJisToUtf8(std::string_view text, Unconvertible unconvertible) {
   static const Utf8Conversion conversion;
   std::string converted;
   if (!conversion.IsOpen()) {
@@ -77,7 +89,7 @@ std::string ShiftJisToUtf8(std::string_view text) {
       if (static_cast<unsigned char>(c) < 0x80) {
         converted += c;
       } else {
-        converted += kReplacementCharacter;
+        AppendUnconvertible(converted, c, unconvertible);
       }
     }
     return converted;
@@ -94,9 +106,9 @@ std::string ShiftJisToUtf8(std::string_view text) {
     const int error = errno;
     converted.append(pass, static_cast<std::size_t>(outPos - pass));
     if (result != static_cast<std::size_t>(-1) || error == E2BIG) continue;
-    // An invalid or cut-off sequence: one byte is replaced, and the rest
-    // converts from the initial state.
-    converted += kReplacementCharacter;
+    // An invalid or cut-off sequence: one byte is replaced or escaped, and
+    // the rest converts from the initial state.
+    AppendUnconvertible(converted, *in, unconvertible);
     ++in;
     --inLeft;
     iconv(conversion.get(), nullptr, nullptr, nullptr, nullptr);

@@ -37,9 +37,14 @@ class TextConversion {
   iconv_t handle_ = NoHandle();
 };
 
+// What becomes of a byte that starts no valid Shift-JIS character.
+enum class Unconvertible {
+  kReplace,  // U+FFFD: the text reads well, the byte is lost
+  kEscape,   // "\xNN" with the byte's two upper-case hexadecimal digits
+};
+
 // Dictionary text (Shift-JIS) as UTF-8, for output that must be UTF-8
-// whatever the terminal: a byte that starts no valid character becomes
-// U+FFFD.
-std::string ShiftJisToUtf8(std::string_view text);
+// whatever the terminal.
+std::string ShiftJisToUtf8(std::string_view text, Unconvertible unconvertible = Unconvertible::kReplace);
 
 }  // namespace rcv

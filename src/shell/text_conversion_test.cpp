@@ -47,11 +47,14 @@ TEST(TextConversionTest, BrokenShiftJisShowsEarlierPassesThenTheError) {
   EXPECT_EQ(std::string(255, 'a') + "(ERROR: iconv failed. (", longText.substr(0, 255 + 23)) << longText;
 }
 
-// rcdict's output: each broken byte becomes U+FFFD and the rest still converts.
+// rcdict replaces each broken byte with U+FFFD, rcquery escapes it; the rest
+// still converts.
 TEST(TextConversionTest, ShiftJisToUtf8ReplacesEachBrokenByte) {
   const std::string replaced = "\xEF\xBF\xBD";
   EXPECT_EQ(std::string(kUtf8) + "a" + replaced + "b" + replaced,
             ShiftJisToUtf8(std::string(kSjis) + "a\xFF" + "b\x83"));
+  EXPECT_EQ(std::string(kUtf8) + "a\\xFFb\\x83",
+            ShiftJisToUtf8(std::string(kSjis) + "a\xFF" + "b\x83", Unconvertible::kEscape));
 }
 
 }  // namespace

@@ -179,4 +179,8 @@ ViewerRun RunViewerPausing(const std::string& root, const std::vector<std::strin
   return FinishProgram(child, root);
 }
 
+ViewerRun RunRcquery(const std::string& root, const std::vector<std::string>& args) {
+  return RunProgram(ProgramPath("rcquery"), root, args, "", {});
+}
+
 }  // namespace rcv::e2e

@@ -1,0 +1,22 @@
+// The RC log as rcquery entries, each RC named through the RC dictionary
+// as the CE list names it.
+#pragma once
+
+#include <vector>
+
+#include "rclog/rc_line.h"
+#include "rcquery/log_source.h"
+
+namespace rcv {
+
+// The records of rc.log, oldest first, not yet named. An entry's Id is its
+// slot, time stamp and RC: a record never moves in the ring, so the Id holds
+// while the record is in the log, and a record that later takes the same
+// slot gets an Id of its own.
+SourceRead ReadRcSource();
+
+// Names the rc entries among `entries` through `lookup`: the Name property
+// and the message.
+void NameRcEntries(std::vector<LogEntry>& entries, RcLookup lookup);
+
+}  // namespace rcv
