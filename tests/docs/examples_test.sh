@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every example of the README (sh-block lines starting with rcdict or
-# rcviewer) and of the man pages (.EX blocks) on the demo tree set up as the
+# rcviewer or rcquery) and of the man pages (.EX blocks) on the demo tree set up as the
 # README says. An example passes when standard error stays empty and it ends
 # as its program does on success: rcdict 0, rcviewer 0 or 1.
 # Usage: examples_test.sh PROGRAM-DIR MAKE-DEMO SOURCE-DIR
@@ -15,9 +15,9 @@ printf '4701001000000001\n4A04024000000001\n' >rcs.txt
 export RCVIEWER_ROOT=$scratch/demo-root PATH=$programs:$PATH LANG=C.UTF-8
 
 failed=0
-for document in README.md man/rcdict.1 man/rcviewer.1; do
+for document in README.md man/rcdict.1 man/rcviewer.1 man/rcquery.1; do
   if [[ $document == *.md ]]; then
-    mapfile -t examples < <(awk '/^```sh/{on=1;next} /^```/{on=0} on && /^(rcdict|rcviewer)( |$)/' "$source/$document" |
+    mapfile -t examples < <(awk '/^```sh/{on=1;next} /^```/{on=0} on && /^(rcdict|rcviewer|rcquery)( |$)/' "$source/$document" |
       sed 's/ \+# .*$//')
   else
     mapfile -t examples < <(awk '/^\.EX/{on=1;next} /^\.EE/{on=0} on' "$source/$document" | sed 's/\\-/-/g')
