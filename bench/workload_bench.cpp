@@ -76,14 +76,14 @@ BENCHMARK(BM_GetRcNamePreloadedFlat);
 class FilledContext {
  public:
   FilledContext() {
-    rcv::InitRecordTable(context);
+    context.records.Init();
     const std::string_view rc = "4101003A00120001";
     for (std::size_t i = 0; i < rc.size(); ++i) {
       rcv::SetVariable(std::string(1, static_cast<char>('G' + i)), rc.substr(i, 1), context);
     }
-    rcv::DefineValue("%UNIT", "U01{L}", context);
+    context.records.DefineValue("%UNIT", "U01{L}");
   }
-  ~FilledContext() { rcv::FreeRecordTable(context); }
+  ~FilledContext() { context.records.Free(); }
   rcv::SearchContext context;
 };
 

@@ -16,7 +16,7 @@ namespace {
 class BraceExpansionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    InitRecordTable(context_);
+    context_.records.Init();
     SetVariable("G", "1", context_);
     SetVariable("H", "F", context_);
   }
@@ -29,8 +29,8 @@ class BraceExpansionTest : public ::testing::Test {
 };
 
 TEST_F(BraceExpansionTest, TermsExamples) {
-  DefineValue("%UNIT", "CPU0", context_);
-  DefineValue("%UNIT", "MEM1", context_);
+  context_.records.DefineValue("%UNIT", "CPU0");
+  context_.records.DefineValue("%UNIT", "MEM1");
   EXPECT_EQ("1F", ExpandBraceTerm("GH", context_));
   EXPECT_EQ("20", ExpandBraceTerm("GH+1", context_));
   EXPECT_EQ("1", ExpandBraceTerm("GH(0-3)", context_));
@@ -38,10 +38,10 @@ TEST_F(BraceExpansionTest, TermsExamples) {
   EXPECT_EQ("1F", ExpandBraceTerm("X:GH", context_));
   EXPECT_EQ("CPU0", Expand("{%UNIT}"));
   EXPECT_EQ("Unit CPU0 at 1F", Expand("Unit {%UNIT} at {GH}"));
-  EXPECT_EQ(0U, TakeRecordError(context_));
+  EXPECT_EQ(0U, context_.records.TakeErrors());
   // A missing placeholder is replaced by its name.
   EXPECT_EQ("x %NONE y", Expand("x {%NONE} y"));
-  EXPECT_EQ(kNoSuchRecord, TakeRecordError(context_));
+  EXPECT_EQ(kNoSuchRecord, context_.records.TakeErrors());
 }
 
 TEST_F(BraceExpansionTest, UndefinedVariablesInTerms) {
@@ -75,7 +75,7 @@ TEST_F(BraceExpansionTest, SecondByteOfADoubleByteCharacterStartsNoTerm) {
 }
 
 TEST_F(BraceExpansionTest, OutputIsCutAtTheBufferAndTextBeyondItDropped) {
-  DefineValue("%BIG", std::string(1000, 'b'), context_);
+  context_.records.DefineValue("%BIG", std::string(1000, 'b'));
   std::string text = "{%BIG}{%BIG}";
   EXPECT_EQ(static_cast<int>(kExpandedTextMax), ExpandBraces(text, context_));
   EXPECT_EQ(std::string(kExpandedTextMax, 'b'), text);
@@ -89,7 +89,7 @@ TEST_F(BraceExpansionTest, OutputIsCutAtTheBufferAndTextBeyondItDropped) {
 }
 
 TEST_F(BraceExpansionTest, SelfReferenceEndsAtTheNestingLimit) {
-  DefineValue("%LOOP", "x{%LOOP}", context_);
+  context_.records.DefineValue("%LOOP", "x{%LOOP}");
   EXPECT_EQ(std::string(kBraceNestingMax, 'x') + "x{%LOOP}", GetPlaceholder("%LOOP", 1, context_));
   EXPECT_EQ(0, context_.records.braces.depth);
 }
@@ -97,7 +97,7 @@ TEST_F(BraceExpansionTest, SelfReferenceEndsAtTheNestingLimit) {
 TEST_F(BraceExpansionTest, BranchingSelfReferenceEndsWithinOneSharedBudget) {
   std::string rest;
   for (int i = 1; i < 150; ++i) rest += "{1=%A}";
-  DefineValue("%A", "{1=%A}" + rest, context_);
+  context_.records.DefineValue("%A", "{1=%A}" + rest);
   // The first term spends the whole budget deep down (each comparison
   // gives 0); the terms after it are copied as they stand.
   EXPECT_EQ("0" + rest, GetPlaceholder("%A", 1, context_));
@@ -111,7 +111,7 @@ TEST_F(BraceExpansionTest, BranchingSelfReferenceEndsWithinOneSharedBudget) {
   EXPECT_EQ(kExpansionBudget, context_.records.braces.spent);
   EXPECT_EQ(0, context_.records.braces.activeCalls);
   // The next outermost call starts afresh.
-  DefineValue("%C", "{GH}", context_);
+  context_.records.DefineValue("%C", "{GH}");
   EXPECT_EQ(1, EvalExpression("%C = 1F", context_));
 }
 

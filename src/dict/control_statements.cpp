@@ -88,8 +88,8 @@ StatementFlow cmdFullDump(StatementCall& call) {
 int ExecScript(StatementCall& call, std::string_view name) {
   // EXEC is a transfer: the calling script's lines are not needed again.
   call.context.lines.Free();
-  const std::string path = ResolveFoldedPath(call.scriptDir, name);
-  return RunScript(call.rcText, path, call.output, nullptr, RunFru, &call.context);
+  const std::string path = ResolveFoldedPath(call.context.sources, call.scriptDir, name);
+  return RunScript(call.rcText, path, call.output, nullptr, RunFru, call.context);
 }
 
 }  // namespace rcv

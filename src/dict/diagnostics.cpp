@@ -3,17 +3,9 @@
 #include <iostream>
 
 namespace rcv {
-namespace {
 
-std::ostream*& Target() {
-  static std::ostream* target = &std::cout;
-  return target;
+std::ostream& DiagnosticsOf(const SearchContext& context) {
+  return context.diagnostics ? *context.diagnostics : std::cout;
 }
-
-}  // namespace
-
-std::ostream& DictionaryDiagnostics() { return *Target(); }
-
-void SetDictionaryDiagnostics(std::ostream& out) { Target() = &out; }
 
 }  // namespace rcv

@@ -2,15 +2,17 @@
 // "Unexpected string", the FULLDUMP listing and "Getting RC table path
 // failed.". The viewer shows them on the terminal among its screens; the
 // dictionary maintainer's command sends them to standard error, so that its
-// standard output holds only results.
+// standard output holds only results. The dictionary that runs a context
+// lends it its stream.
 #pragma once
 
 #include <ostream>
 
+#include "dict/search_context.h"
+
 namespace rcv {
 
-std::ostream& DictionaryDiagnostics();
-// The stream must outlive every lookup that follows.
-void SetDictionaryDiagnostics(std::ostream& out);
+// The context's stream, or standard output for a context of no dictionary.
+std::ostream& DiagnosticsOf(const SearchContext& context);
 
 }  // namespace rcv

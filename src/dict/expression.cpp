@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "dict/expression_memory.h"
 #include "dict/expression_token.h"
 #include "dict/placeholder.h"
 #include "dict/search_context.h"
@@ -19,57 +20,22 @@ namespace {
 constexpr char kDollarMark = '$';
 constexpr char kPlaceholderMark = '%';
 
-// A token as the cache keeps it: operators and literal operands are the
-// same at every evaluation (a literal's bit field taken once), $ and %
-// terms are put in anew each time.
-struct PreparedToken {
-  ExpressionToken text;
-  bool isTerm = false;  // a $ or % term
-  bool isOperand = false;
-};
-using PreparedTokens = std::vector<PreparedToken>;
-
-// The tokens of one evaluation: literals point into the cache, terms into
-// the evaluation's own texts.
-struct TokenSlots {
-  std::array<const ExpressionToken*, kTokenSlots> text{};
-  std::array<bool, kTokenSlots> isOperand{};
-  std::array<ExpressionToken, kTokenSlots> termText;
-  std::size_t count = 0;
-};
-
-// A value on the stack: an operand's token in place, or a result of its own.
-struct ValueSlot {
-  const std::string* token = nullptr;
-  std::string own;
-  std::string_view text() const { return token ? std::string_view(*token) : std::string_view(own); }
-};
-using ValueStack = std::array<ValueSlot, kValueStackSlots>;
-
-// The working texts of one evaluation.
-struct EvalScratch {
-  TokenSlots tokens;
-  ValueStack values;
-  std::string result;  // an operator's result before it takes its slot
-};
-
 // Evaluations nest through placeholder values; each level keeps its own
 // working texts from one evaluation to the next, so that their room is
 // reused instead of taken anew every time.
 class ScratchLevel {
  public:
-  ScratchLevel() {
-    static std::vector<std::unique_ptr<EvalScratch>> pool;
-    if (pool.size() <= depth_) pool.push_back(std::make_unique<EvalScratch>());
-    scratch_ = pool[depth_++].get();
+  explicit ScratchLevel(ExpressionMemory& memory) : memory_(memory) {
+    if (memory_.pool.size() <= memory_.depth) memory_.pool.push_back(std::make_unique<EvalScratch>());
+    scratch_ = memory_.pool[memory_.depth++].get();
   }
-  ~ScratchLevel() { --depth_; }
+  ~ScratchLevel() { --memory_.depth; }
   ScratchLevel(const ScratchLevel&) = delete;
   ScratchLevel& operator=(const ScratchLevel&) = delete;
   EvalScratch& scratch() { return *scratch_; }
 
  private:
-  static inline std::size_t depth_ = 0;
+  ExpressionMemory& memory_;
   EvalScratch* scratch_;
 };
 
@@ -97,14 +63,10 @@ std::shared_ptr<const PreparedTokens> Prepare(std::string_view text) {
 // The tokens of every condition text met so far, so that a condition is
 // tokenized once however often it is evaluated; nothing when the text has
 // too many tokens.
-std::shared_ptr<const PreparedTokens> CachedTokens(std::string_view text) {
+std::shared_ptr<const PreparedTokens> CachedTokens(std::string_view text, ExpressionMemory& memory) {
   // Past this many texts the cache starts afresh, to bound its memory.
   constexpr std::size_t kCachedTextsMax = 1 << 16;
-  struct Hash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
-  };
-  static std::unordered_map<std::string, std::shared_ptr<const PreparedTokens>, Hash, std::equal_to<>> cache;
+  auto& cache = memory.tokens;
   if (const auto found = cache.find(text); found != cache.end()) return found->second;
   if (cache.size() >= kCachedTextsMax) cache.clear();
   return cache.emplace(std::string(text), Prepare(text)).first->second;
@@ -190,12 +152,15 @@ bool Evaluate(const TokenSlots& tokens, const Postfix& postfix, EvalScratch& scr
 }  // namespace
 
 std::int32_t EvalExpression(std::string_view text, SearchContext& context) {
+  // A context of no dictionary evaluates without keeping anything.
+  ExpressionMemory own;
+  ExpressionMemory& memory = context.expressions ? *context.expressions : own;
   ExpansionScope scope(context.records.braces, false);
   // Substitution may evaluate further expressions, which may start the
   // cache afresh: this evaluation holds on to its own tokens.
-  const std::shared_ptr<const PreparedTokens> prepared = CachedTokens(text);
+  const std::shared_ptr<const PreparedTokens> prepared = CachedTokens(text, memory);
   if (!prepared) return 0;
-  ScratchLevel level;
+  ScratchLevel level(memory);
   TokenSlots& tokens = level.scratch().tokens;
   if (!SubstituteTerms(*prepared, tokens, context)) return 0;
   Postfix postfix;

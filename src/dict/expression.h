@@ -8,6 +8,7 @@
 
 #include "dict/bit_field.h"
 #include "dict/dollar_substitution.h"
+#include "dict/expression_memory.h"
 #include "dict/expression_operator.h"
 #include "dict/expression_value.h"
 
@@ -15,10 +16,9 @@ namespace rcv {
 
 struct SearchContext;
 
-// The operator stack of the ordering pass and the value stack of the
-// evaluation each have this many slots.
+// The operator stack of the ordering pass has this many slots, as many as
+// the value stack of the evaluation (expression_memory.h).
 inline constexpr std::size_t kOperatorStackSlots = 16;
-inline constexpr std::size_t kValueStackSlots = 16;
 
 // 1 when the final value is true ("T"), otherwise the final value read as a
 // number. 0 for an empty text, for more than 31 tokens, for an undefined $

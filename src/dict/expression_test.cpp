@@ -14,7 +14,7 @@ namespace {
 class ExpressionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    InitRecordTable(context_);
+    context_.records.Init();
     SetVariable("G", "1", context_);
     SetVariable("H", "F", context_);
   }
@@ -67,7 +67,7 @@ TEST_F(ExpressionTest, EmptyAndLongSubstitutions) {
   // 19 characters of ones read far above the limit and saturate.
   EXPECT_EQ(2147483647, Eval("$L"));
   EXPECT_EQ(1, Eval("$L = 1111111111111111111"));
-  DefineValue("%LONG", std::string(40, '2'), context_);
+  context_.records.DefineValue("%LONG", std::string(40, '2'));
   EXPECT_EQ(1, Eval("%LONG = " + std::string(29, '2')));
 }
 

@@ -1,6 +1,7 @@
 #include "dict/file_statements.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,17 +39,33 @@ std::string Expanded(std::string text, SearchContext& context, std::size_t limit
 // GETRCMSG and DSPCMT replace the values of their record, except for the
 // comment record, which gathers every message of the run.
 void ClearUnlessMessageRecord(std::string_view name, SearchContext& context) {
-  if (name != kMessageRecord) DeleteRecord(name, context);
+  if (name != kMessageRecord) context.records.Delete(name);
 }
 
 }  // namespace
 
-std::string FoldedFilePath(std::string_view scriptDir, std::string_view name, std::size_t limit) {
+namespace {
+
+std::string FoldedFilePath(const std::function<std::string(std::string_view)>& resolve, std::string_view scriptDir,
+                           std::string_view name, std::size_t limit) {
   const std::size_t dirLength = scriptDir.size() - RootPrefixLength(scriptDir);
   const std::size_t room = limit - std::min(dirLength, limit);
-  std::string path = ResolveFoldedPath(scriptDir, name.substr(0, room));
+  std::string path = resolve(name.substr(0, room));
   CutPathToLimit(path, limit);
   return path;
+}
+
+}  // namespace
+
+std::string FoldedFilePath(ScriptSources* sources, std::string_view scriptDir, std::string_view name,
+                           std::size_t limit) {
+  const auto resolve = [&](std::string_view cut) { return ResolveFoldedPath(sources, scriptDir, cut); };
+  return FoldedFilePath(resolve, scriptDir, name, limit);
+}
+
+std::string FoldedFilePath(std::string_view scriptDir, std::string_view name, std::size_t limit) {
+  const auto resolve = [&](std::string_view cut) { return ResolveFoldedPath(scriptDir, cut); };
+  return FoldedFilePath(resolve, scriptDir, name, limit);
 }
 
 std::string TableFilePath(std::string_view scriptDir, std::string_view name) {
@@ -68,7 +85,7 @@ StatementFlow cmdFile(StatementCall& call) {
   SearchContext& context = call.context;
   const std::string path = TableFilePath(call.scriptDir, StatementField(call, 1));
   std::string key = StatementField(call, 2, kFileKeyMax);
-  TextLineReader table(path);
+  TextLineReader table(context.sources, path);
   if (!table.IsOpen()) return StatementFlow::kNextLine;
   ExpandFileKey(key, context);
   CutToLimit(key, kFileKeyMax);
@@ -78,7 +95,7 @@ StatementFlow cmdFile(StatementCall& call) {
     const std::optional<std::string> name = ExistingLineField(context, field, call.lineIndex, kFileRecordNameMax);
     if (!name || name->empty()) break;
     if (*name == "-") continue;
-    DefineValue(*name, CutCopy(CsvField(row, field - 2), kFileValueMax), context);
+    context.records.DefineValue(*name, CutCopy(CsvField(row, field - 2), kFileValueMax));
   }
   return StatementFlow::kNextLine;
 }
@@ -98,14 +115,14 @@ StatementFlow cmdCmtFile(StatementCall& call) {
     if (EvalExpression(LineField(context, 1, index, kCmtFileRowTextMax), context) == 0) continue;
     matched = true;
     const std::string marker = Expanded(CommentSectionMarker(LineField(context, 2, index)), context, kCmtFileMarkerMax);
-    TextLineReader comments(path);
+    TextLineReader comments(context.sources, path);
     if (!comments.IsOpen()) {
       // The run goes on with the block's next line as a statement.
       call.lineIndex = index;
       return StatementFlow::kNextLine;
     }
     if (SkipToSectionMarker(comments, marker)) {
-      ReadSectionLines(comments, [&](const std::string& line) { DefineValue(recordName, line, context); });
+      ReadSectionLines(comments, [&](const std::string& line) { context.records.DefineValue(recordName, line); });
     }
   }
   call.lineIndex = index < lineEnd ? index : kBlockLineLimit + 1;
@@ -124,25 +141,25 @@ StatementFlow cmdGetRcMsg(StatementCall& call) {
     arguments.push_back(Expanded(*std::move(argument), context, kGetRcMsgArgumentMax));
   }
   const std::string marker = Expanded(MessageSectionMarker(StatementField(call, 3)), context, kGetRcMsgMarkerMax);
-  const std::string path = FoldedFilePath(call.scriptDir, fileName, kGetRcMsgPathMax);
+  const std::string path = FoldedFilePath(context.sources, call.scriptDir, fileName, kGetRcMsgPathMax);
 
-  TextLineReader messages(path);
+  TextLineReader messages(context.sources, path);
   if (!messages.IsOpen()) {
-    DictionaryDiagnostics() << "Ra_serch:GetRcMsg() Can't open file [" << path << "]\n";
+    DiagnosticsOf(context) << "Ra_serch:GetRcMsg() Can't open file [" << path << "]\n";
     return StatementFlow::kNextLine;
   }
   if (!SkipToSectionMarker(messages, marker)) {
-    DictionaryDiagnostics() << "Ra_serch:GetRcMsg() Can't find [" << marker << "] in [" << path << "]\n";
+    DiagnosticsOf(context) << "Ra_serch:GetRcMsg() Can't find [" << marker << "] in [" << path << "]\n";
     SetNamedValue(kNothingFoundVariable, "1", context);
     return StatementFlow::kNextLine;
   }
   ClearUnlessMessageRecord(recordName, context);
   const SectionEnd end = ReadSectionLines(messages, [&](std::string line) {
     FillArgMarkers(line, arguments);
-    DefineValue(recordName, line, context);
+    context.records.DefineValue(recordName, line);
   });
   if (end == SectionEnd::kEndOfFile) {
-    DictionaryDiagnostics() << "Ra_serch:GetRcMsg() Unexpected EOF in [" << path << "]\n";
+    DiagnosticsOf(context) << "Ra_serch:GetRcMsg() Unexpected EOF in [" << path << "]\n";
   }
   SetNamedValue(kNothingFoundVariable, "0", context);
   return StatementFlow::kNextLine;
@@ -153,13 +170,13 @@ StatementFlow cmdDspCmt(StatementCall& call) {
   SearchContext& context = call.context;
   const std::string fileName = Expanded(StatementField(call, 2), context, kFieldBufferSize - 1);
   const std::string recordName = StatementField(call, 1, kDspCmtRecordNameMax);
-  TextLineReader file(FoldedFilePath(call.scriptDir, fileName, kDspCmtPathMax));
+  TextLineReader file(context.sources, FoldedFilePath(context.sources, call.scriptDir, fileName, kDspCmtPathMax));
   if (!file.IsOpen()) return StatementFlow::kNextLine;
   ClearUnlessMessageRecord(recordName, context);
   std::string line;
   while (file.ReadLine(line)) {
     DropTrailingNewline(line);
-    DefineValue(recordName, line, context);
+    context.records.DefineValue(recordName, line);
   }
   return StatementFlow::kNextLine;
 }

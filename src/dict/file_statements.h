@@ -9,6 +9,8 @@
 
 namespace rcv {
 
+class ScriptSources;
+
 // Buffer sizes of the statements, in characters: texts beyond them are cut.
 inline constexpr std::size_t kFilePathMax = 135;
 inline constexpr std::size_t kFileKeyMax = 39;
@@ -36,9 +38,12 @@ inline constexpr std::string_view kMessageRecord = "%MSG";
 // The paths of the files the statements name, in the running script's
 // directory: FILE's table as named (cut at kFilePathMax), CMTFILE's file
 // with its name folded, and GETRCMSG's and DSPCMT's folded as a whole
-// within `limit` characters.
+// within `limit` characters (the whole looked for in `sources`, or on the
+// disk).
 std::string TableFilePath(std::string_view scriptDir, std::string_view name);
 std::string CommentFilePath(std::string_view scriptDir, std::string_view name);
+std::string FoldedFilePath(ScriptSources* sources, std::string_view scriptDir, std::string_view name,
+                           std::size_t limit);
 std::string FoldedFilePath(std::string_view scriptDir, std::string_view name, std::size_t limit);
 
 // FILE,table,key,rec1,rec2...: the table row whose first field is the key

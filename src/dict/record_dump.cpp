@@ -23,6 +23,6 @@ int DumpRecordTable(SearchContext& context, std::ostream& out) {
   return 0;
 }
 
-int DumpRecordTable(SearchContext& context) { return DumpRecordTable(context, DictionaryDiagnostics()); }
+int DumpRecordTable(SearchContext& context) { return DumpRecordTable(context, DiagnosticsOf(context)); }
 
 }  // namespace rcv

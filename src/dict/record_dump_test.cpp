@@ -15,13 +15,13 @@ TEST(RecordDumpTest, HeadingRecordsInInsertionOrderAndRuler) {
   const std::string ruler(57, '-');
   const std::string heading = "\n--------------------- TABLE DUMP ------------------------" + ruler + "\n";
   SearchContext context;
-  InitRecordTable(context);
+  context.records.Init();
   std::ostringstream empty;
   EXPECT_EQ(0, DumpRecordTable(context, empty));
   EXPECT_EQ(heading + ruler + "\n", empty.str());
-  DefineValue("%RC-NAME", "CPU error", context);
-  DefineValue("%UNIT", "CPU0", context);
-  DefineValue("%RC-NAME", "x\"y", context);
+  context.records.DefineValue("%RC-NAME", "CPU error");
+  context.records.DefineValue("%UNIT", "CPU0");
+  context.records.DefineValue("%RC-NAME", "x\"y");
   std::ostringstream out;
   DumpRecordTable(context, out);
   EXPECT_EQ(heading + "\"%RC-NAME\",\"CPU error\",\"x\\\"y\"\n\"%UNIT\",\"CPU0\"\n" + ruler + "\n", out.str());

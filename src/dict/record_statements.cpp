@@ -30,11 +30,11 @@ std::string_view FittingValue(std::string_view name, std::string_view value) {
 }
 
 void AddNewRecord(std::string_view name, std::string_view value, SearchContext& context) {
-  AddRecord(NewRecordText(name, FittingValue(name, value)), context);
+  context.records.Add(NewRecordText(name, FittingValue(name, value)));
 }
 
-void PrintUnexpectedSetName(std::string_view name) {
-  DictionaryDiagnostics() << "Ra_search cmdSet() Unexpected string [" << name << "]\n";
+void PrintUnexpectedSetName(std::string_view name, const SearchContext& context) {
+  DiagnosticsOf(context) << "Ra_search cmdSet() Unexpected string [" << name << "]\n";
 }
 
 // A row that carries on the row matched before it: "*" once the first
@@ -63,7 +63,7 @@ void SpreadRowValues(SearchContext& context, std::size_t header, std::size_t row
     const std::optional<std::string> value = ExistingLineField(context, column, row, kDefineTextMax);
     if (!value) return;
     const std::string name = CutCopy(RawLineField(context, column, header), kDefineTextMax);
-    DefineValue(name, *value, context);
+    context.records.DefineValue(name, *value);
   }
 }
 
@@ -76,13 +76,13 @@ void SetNamedValue(std::string_view name, std::string value, SearchContext& cont
   if (name.starts_with('$')) {
     SetVariable(name.substr(1), value, context);
   } else if (name.starts_with('%')) {
-    if (FindRecord(name, context) < 0) {
+    if (context.records.Find(name) < 0) {
       AddNewRecord(name, value, context);
     } else {
-      ReplaceRecordValue(value, context);
+      context.records.ReplaceValue(value);
     }
   } else {
-    PrintUnexpectedSetName(name);
+    PrintUnexpectedSetName(name, context);
   }
 }
 
@@ -91,10 +91,10 @@ StatementFlow cmdComment(StatementCall& call) {
   const std::string name = StatementField(call, 1);
   std::string value = StatementField(call, 2);
   ExpandBraces(value, call.context);
-  if (FindRecord(name, call.context) < 0) {
+  if (call.context.records.Find(name) < 0) {
     AddNewRecord(name, value, call.context);
   } else {
-    AppendRecordValue(value, call.context);
+    call.context.records.AppendValue(value);
   }
   return StatementFlow::kNextLine;
 }

@@ -31,7 +31,7 @@ TEST(CommentStatementTest, NewRecordIsCutToItsBufferWithItsClosingQuote) {
   EXPECT_EQ("more", GetPlaceholder("%MSG", 2, script.context));
   // An escaped quote is never split from its backslash: "%Q","x takes 8,
   // each quote 2, and a 124th quote would pass 255.
-  DefineValue("%QUOTES", std::string(300, '"'), script.context);
+  script.context.records.DefineValue("%QUOTES", std::string(300, '"'));
   script.Run(2);
   ASSERT_EQ(3u, script.Records().size());
   EXPECT_EQ(kNewRecordTextMax - 1, script.Records()[2].size());

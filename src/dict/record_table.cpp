@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "dict/search_context.h"
-
 namespace rcv {
 namespace {
 
@@ -91,21 +89,19 @@ std::string ParseRecordField(std::string_view text, int field, std::uint32_t& er
   return ParseRecordFieldAt(text, start);
 }
 
-int RecordTable::Init() {
+void RecordTable::Init() {
   ready_ = true;
   records_.clear();
   byName_.clear();
   cursor_ = kNoCursor;
   errors_ = 0;
-  return kRecordOk;
 }
 
-int RecordTable::Free() {
+void RecordTable::Free() {
   ready_ = false;
   records_.clear();
   byName_.clear();
   cursor_ = kNoCursor;
-  return kRecordOk;
 }
 
 std::vector<std::string> RecordTable::Texts() const {
@@ -195,21 +191,5 @@ std::uint32_t RecordTable::TakeErrors() {
   errors_ = 0;
   return flags;
 }
-
-int InitRecordTable(SearchContext& context) { return context.records.Init(); }
-int FreeRecordTable(SearchContext& context) { return context.records.Free(); }
-int AddRecord(std::string_view text, SearchContext& context) { return context.records.Add(text); }
-std::string GetRecordField(int field, int position, SearchContext& context) {
-  return context.records.GetField(field, position);
-}
-std::uint32_t TakeRecordError(SearchContext& context) { return context.records.TakeErrors(); }
-int FindRecord(std::string_view name, SearchContext& context) { return context.records.Find(name); }
-int ReplaceRecordValue(std::string_view value, SearchContext& context) { return context.records.ReplaceValue(value); }
-int AppendRecordValue(std::string_view value, SearchContext& context) { return context.records.AppendValue(value); }
-int DefineValue(std::string_view name, std::string_view value, SearchContext& context) {
-  return context.records.DefineValue(name, value);
-}
-std::size_t RecordTextLength(std::string_view name, SearchContext& context) { return context.records.TextLength(name); }
-int DeleteRecord(std::string_view name, SearchContext& context) { return context.records.Delete(name); }
 
 }  // namespace rcv

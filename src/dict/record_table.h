@@ -15,8 +15,6 @@
 
 namespace rcv {
 
-struct SearchContext;
-
 // RecordErrorFlags. 1, 2 and 4 add to the set; 8 replaces it.
 inline constexpr std::uint32_t kRecordHasNoText = 1;
 inline constexpr std::uint32_t kRecordLacksField = 2;
@@ -32,9 +30,9 @@ inline constexpr int kRecordFailed = -1;
 class RecordTable {
  public:
   // Makes the table ready and empty, with no error flags.
-  int Init();
+  void Init();
   // Drops every record; the table is used again only after Init.
-  int Free();
+  void Free();
   bool IsReady() const { return ready_; }
   int Count() const { return static_cast<int>(records_.size()); }
 
@@ -115,18 +113,5 @@ class RecordFieldScanner {
   std::size_t pos_ = 0;
   bool quoted_ = false;  // a double quote without a backslash toggles it
 };
-
-// The store operations as the statements call them on a context.
-int InitRecordTable(SearchContext& context);
-int FreeRecordTable(SearchContext& context);
-int AddRecord(std::string_view text, SearchContext& context);
-std::string GetRecordField(int field, int position, SearchContext& context);
-std::uint32_t TakeRecordError(SearchContext& context);
-int FindRecord(std::string_view name, SearchContext& context);
-int ReplaceRecordValue(std::string_view value, SearchContext& context);
-int AppendRecordValue(std::string_view value, SearchContext& context);
-int DefineValue(std::string_view name, std::string_view value, SearchContext& context);
-std::size_t RecordTextLength(std::string_view name, SearchContext& context);
-int DeleteRecord(std::string_view name, SearchContext& context);
 
 }  // namespace rcv

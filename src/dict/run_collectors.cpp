@@ -25,16 +25,16 @@ int CollectFruRows(ScriptOutput& output, SearchContext& context) {
   output.rcName = Value("%RC-NAME", 1, context, kScriptRcNameMax);
   if (output.rcName.empty()) output.rcName = Value("%RC-NAME2", 1, context, kScriptRcNameMax);
   // The flags still hold every failed read of the whole run.
-  if (TakeRecordError(context) != 0) {
+  if (context.records.TakeErrors() != 0) {
     output.rcName.clear();
     GetPlaceholder("%UNIT", 1, context);
-    if (TakeRecordError(context) != 0) return kRcHasNoEntry;
+    if (context.records.TakeErrors() != 0) return kRcHasNoEntry;
   }
   for (int n = 1; output.rows.size() < kScriptOutputRows; ++n) {
     FruRow row;
     row.unitMnemonic = Value("%UNIT", n, context, kScriptUnitMnemonicMax);
     // also reports a failed %FRU, %ACT or %WEIGHT read of the row before
-    if (TakeRecordError(context) != 0 || row.unitMnemonic.empty()) break;
+    if (context.records.TakeErrors() != 0 || row.unitMnemonic.empty()) break;
     row.fruMnemonic = Value("%FRU", n, context, kScriptFruMnemonicMax);
     row.actionCode = Value("%ACT", n, context, kScriptActionCodeMax);
     row.weight = Value("%WEIGHT", n, context, kScriptWeightMax);
@@ -45,10 +45,10 @@ int CollectFruRows(ScriptOutput& output, SearchContext& context) {
 
 int CollectComment(std::string& comment, SearchContext& context) {
   comment.clear();
-  TakeRecordError(context);
+  context.records.TakeErrors();
   const std::string name2 = Value("%RC-NAME2", 1, context, kCommentPieceMax);
-  if (TakeRecordError(context) == 0) comment.append(name2).push_back('\n');
-  const int position = FindRecord("%MSG", context);
+  if (context.records.TakeErrors() == 0) comment.append(name2).push_back('\n');
+  const int position = context.records.Find("%MSG");
   if (position < 0) return 0;
   // The values are read in one pass over the record: a comment file of many
   // thousand lines must not cost a scan from the record's start per line.
@@ -60,7 +60,7 @@ int CollectComment(std::string& comment, SearchContext& context) {
     const std::size_t start = scanner.Advance(missing);
     if (start == std::string::npos) break;
     const std::string line = ExpandPlaceholderValue(ParseRecordFieldAt(record, start), context);
-    if (TakeRecordError(context) != 0) break;
+    if (context.records.TakeErrors() != 0) break;
     comment.append(Cut(line, kCommentPieceMax)).push_back('\n');
     ++messages;
   }

@@ -13,8 +13,8 @@ namespace {
 
 class RunCollectorsTest : public ::testing::Test {
  protected:
-  void SetUp() override { InitRecordTable(context_); }
-  void Define(std::string_view name, std::string_view value) { DefineValue(name, value, context_); }
+  void SetUp() override { context_.records.Init(); }
+  void Define(std::string_view name, std::string_view value) { context_.records.DefineValue(name, value); }
   SearchContext context_;
 };
 

@@ -1,6 +1,6 @@
 #include "dict/script_file.h"
 
-#include "shell/checked_file_cache.h"
+#include "dict/script_sources.h"
 
 namespace rcv {
 namespace {
@@ -23,21 +23,11 @@ std::string_view StoredText(std::string_view piece) {
   return text;
 }
 
-// A script as the per-call road loads it, kept by the cache.
-struct LoadedScript {
-  explicit LoadedScript(std::string_view image) {
-    ForEachScriptLine(image, [this](std::string_view line) { lines.Append(line); });
-  }
-  std::size_t Bytes() const { return lines.Bytes(); }
-  ScriptLines lines;
-};
-
-CheckedFileCache<LoadedScript>& ScriptCache() {
-  static CheckedFileCache<LoadedScript> cache;
-  return cache;
-}
-
 }  // namespace
+
+LoadedScript::LoadedScript(std::string_view image) {
+  ForEachScriptLine(image, [this](std::string_view line) { lines.Append(line); });
+}
 
 void ForEachScriptLine(std::string_view content, const std::function<void(std::string_view)>& store) {
   while (!content.empty()) {
@@ -53,9 +43,10 @@ std::vector<std::string> SplitScriptLines(std::string_view content) {
   return lines;
 }
 
-int LoadScriptLines(const std::string& path, LineStore& lines) {
+int LoadScriptLines(const std::string& path, LineStore& lines, ScriptSources* sources) {
   lines.Free();
-  const std::shared_ptr<const LoadedScript> loaded = ScriptCache().Get(path);
+  if (sources == nullptr) return -1;
+  const std::shared_ptr<const LoadedScript> loaded = sources->Script(path);
   if (!loaded) return -1;
   lines.Assign(std::shared_ptr<const ScriptLines>(loaded, &loaded->lines));
   return 0;

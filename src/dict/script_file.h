@@ -18,9 +18,12 @@ namespace rcv {
 std::vector<std::string> SplitScriptLines(std::string_view content);
 void ForEachScriptLine(std::string_view content, const std::function<void(std::string_view)>& store);
 
+class ScriptSources;
+
 // Replaces the store's lines with those of the file. 0, or -1 when the file
-// can't be opened. Scripts are kept once loaded and parsed, and checked
-// against the file on disk at every load, so a rewritten file is read anew.
-int LoadScriptLines(const std::string& path, LineStore& lines);
+// can't be opened (or there are no sources to open it from). Scripts are
+// kept once loaded and parsed, and checked against the file at every load,
+// so a rewritten file is read anew.
+int LoadScriptLines(const std::string& path, LineStore& lines, ScriptSources* sources);
 
 }  // namespace rcv

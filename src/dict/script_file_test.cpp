@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "dict/script_sources.h"
 #include "fixture/fixture_tree.h"
 
 namespace rcv {
@@ -32,19 +33,21 @@ TEST(ScriptFileTest, NulByteEndsTheLineText) {
 
 TEST(ScriptFileTest, LoadsAFileAndRefusesWhatIsNoFile) {
   fixture::FixtureTree tree;
+  DiskFiles files;
+  ScriptSources sources(files);
   tree.WriteFile("s.csv", "REM\nEXIT\n");
   LineStore lines;
   lines.AppendLine("old");
-  ASSERT_EQ(0, LoadScriptLines((tree.root() / "s.csv").string(), lines));
+  ASSERT_EQ(0, LoadScriptLines((tree.root() / "s.csv").string(), lines, &sources));
   ASSERT_EQ(2u, lines.LineCount());
   EXPECT_EQ("EXIT", *lines.LineText(1));
   // rewritten at once to the same size, within one tick of the clock
   tree.WriteFile("s.csv", "REM\nSTOP\n");
-  ASSERT_EQ(0, LoadScriptLines((tree.root() / "s.csv").string(), lines));
+  ASSERT_EQ(0, LoadScriptLines((tree.root() / "s.csv").string(), lines, &sources));
   EXPECT_EQ("STOP", *lines.LineText(1));
-  EXPECT_EQ(-1, LoadScriptLines((tree.root() / "missing.csv").string(), lines));
+  EXPECT_EQ(-1, LoadScriptLines((tree.root() / "missing.csv").string(), lines, &sources));
   EXPECT_EQ(0u, lines.LineCount());
-  EXPECT_EQ(-1, LoadScriptLines(tree.root().string(), lines));
+  EXPECT_EQ(-1, LoadScriptLines(tree.root().string(), lines, &sources));
 }
 
 }  // namespace

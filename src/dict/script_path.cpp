@@ -1,7 +1,9 @@
 #include "dict/script_path.h"
 
 #include <algorithm>
+#include <functional>
 
+#include "dict/script_sources.h"
 #include "shell/regular_file.h"
 #include "shell/roots.h"
 
@@ -38,19 +40,34 @@ bool CanOpenForReading(const std::string& path) {
   return IsReadableRegularFile(path);
 }
 
-std::string ResolveFoldedPath(std::string_view scriptDir, std::string_view name) {
+namespace {
+
+std::string ResolveFoldedPath(const std::function<bool(const std::string&)>& canOpen, std::string_view scriptDir,
+                              std::string_view name) {
   const std::string_view prefix = scriptDir.substr(0, RootPrefixLength(scriptDir));
   const std::string_view dir = scriptDir.substr(prefix.size());
   std::string whole = std::string(dir).append(name).substr(0, kScriptPathMax);
   FoldPath(whole);
   whole.insert(0, prefix);
-  if (CanOpenForReading(whole)) return whole;
+  if (canOpen(whole)) return whole;
   std::string foldedName(name);
   FoldPath(foldedName);
   std::string inDir = std::string(scriptDir).append(foldedName);
   CutPathToLimit(inDir, kScriptPathMax);
-  if (CanOpenForReading(inDir)) return inDir;
+  if (canOpen(inDir)) return inDir;
   return whole;
+}
+
+}  // namespace
+
+std::string ResolveFoldedPath(ScriptSources* sources, std::string_view scriptDir, std::string_view name) {
+  return ResolveFoldedPath(
+      [sources](const std::string& path) { return sources != nullptr && sources->files().IsReadable(path); }, scriptDir,
+      name);
+}
+
+std::string ResolveFoldedPath(std::string_view scriptDir, std::string_view name) {
+  return ResolveFoldedPath(CanOpenForReading, scriptDir, name);
 }
 
 }  // namespace rcv

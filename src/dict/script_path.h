@@ -8,6 +8,8 @@
 
 namespace rcv {
 
+class ScriptSources;
+
 // Path buffers hold this many characters.
 inline constexpr std::size_t kScriptPathMax = 511;
 
@@ -31,7 +33,9 @@ bool CanOpenForReading(const std::string& path);
 // The path to open for `name` in `scriptDir`: the whole path folded; when
 // that can't be opened, the directory as it is followed by the folded name
 // (an install whose directories hold capitals); when neither opens, the
-// whole path folded again, so a diagnostic names it.
+// whole path folded again, so a diagnostic names it. Files are looked for
+// in `sources` (none opens without them), or on the disk.
+std::string ResolveFoldedPath(ScriptSources* sources, std::string_view scriptDir, std::string_view name);
 std::string ResolveFoldedPath(std::string_view scriptDir, std::string_view name);
 
 }  // namespace rcv

@@ -15,7 +15,7 @@ namespace {
 
 void ReleaseRunStores(SearchContext& context) {
   context.lines.Free();
-  FreeRecordTable(context);
+  context.records.Free();
   FreeVariables(context);
 }
 
@@ -24,9 +24,9 @@ void ReleaseRunStores(SearchContext& context) {
 int RunStatementLoop(StatementCall& call, ExecRule exec) {
   SearchContext& context = call.context;
   for (call.lineIndex = 0; call.lineIndex < LineCount(context); ++call.lineIndex) {
-    error(context);
+    TakeLineErrors(context);
     const std::string_view keyword = LineFieldView(0, call.lineIndex, context).substr(0, kKeywordMax);
-    if (error(context) != 0) break;
+    if (TakeLineErrors(context) != 0) break;
     const StatementRow* row = FindStatementRow(ClassifyKeyword(keyword));
     if (row == nullptr || (call.mode & row->requiredMode) != row->requiredMode) break;
     if (row->code == kExecStatement && exec == ExecRule::kEndsTheRun) break;
@@ -45,20 +45,22 @@ int CollectRunOutputs(ScriptOutput* output, std::string* comment, RunMode mode, 
     result = CollectFruRows(output ? *output : scratch, context);
   }
   if (HasMode(mode, RunComment) && comment) CollectComment(*comment, context);
-  FreeRecordTable(context);
+  context.records.Free();
   return result;
 }
 
+int RunTopLevelScript(std::string_view rcText, const std::string& path, ScriptOutput* output, std::string* comment,
+                      RunMode mode, SearchContext& context) {
+  context.runDepth = 0;
+  context.records.Init();
+  ClearVariables(context);
+  return RunScript(rcText, path, output, comment, mode, context);
+}
+
 int RunScript(std::string_view rcText, const std::string& path, ScriptOutput* output, std::string* comment,
-              RunMode mode, SearchContext* given) {
-  SearchContext& context = given ? *given : PerCallSearchContext();
-  if (!given) {
-    context.runDepth = 0;
-    InitRecordTable(context);
-    ClearVariables(context);
-  }
+              RunMode mode, SearchContext& context) {
   const int entryDepth = context.runDepth;
-  if (entryDepth >= kRunDepthLimit || LoadScriptLines(path, context.lines) != 0) {
+  if (entryDepth >= kRunDepthLimit || LoadScriptLines(path, context.lines, context.sources) != 0) {
     ReleaseRunStores(context);
     return kRunScriptOpenFailed;
   }

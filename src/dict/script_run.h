@@ -14,14 +14,18 @@ namespace rcv {
 
 inline constexpr int kRunScriptOpenFailed = -2;
 
-// Without a context the per-call context is reset and used (a top-level
-// run); EXEC passes the running context on. With RunFru the result is the
-// number of FRU rows (0 to 63) or -3 when the RC has no entry; -2 when this
-// script, or one reached by EXEC, can't be opened; otherwise -99.
-// `output` and `comment` may be null; the comment is only built with
-// RunComment.
+// Runs the script on the context as it is; EXEC passes the running context
+// on, and only the outermost run (depth 0 on entry) collects. With RunFru
+// the result is the number of FRU rows (0 to 63) or -3 when the RC has no
+// entry; -2 when this script, or one reached by EXEC, can't be opened;
+// otherwise -99. `output` and `comment` may be null; the comment is only
+// built with RunComment.
 int RunScript(std::string_view rcText, const std::string& path, ScriptOutput* output, std::string* comment,
-              RunMode mode, SearchContext* given);
+              RunMode mode, SearchContext& context);
+// A top-level run: the context's depth, records and variables are reset
+// first.
+int RunTopLevelScript(std::string_view rcText, const std::string& path, ScriptOutput* output, std::string* comment,
+                      RunMode mode, SearchContext& context);
 
 // What the statement loop does at EXEC: hand over to the script it names,
 // or end the run (the preloaded dictionary has no other script to load).

@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 #include <string>
 
 #include "dict/control_statements.h"
-#include "fixture/fixture_tree.h"
+#include "dict/dictionary.h"
 
 namespace rcv {
 namespace {
@@ -14,13 +15,16 @@ namespace {
 constexpr std::string_view kRc = "4701A0B2C3D4E5F6";
 constexpr RunMode kBoth = RunFru | RunComment;
 
-// Scripts in a folder of their own, run for an RC; the outcome in one text:
-// "result|name|unit/fru/act/weight ...|comment".
+constexpr std::string_view kDir = "/dict/";
+
+// Scripts in a folder of their own, held in memory, run for an RC; the
+// outcome in one text: "result|name|unit/fru/act/weight ...|comment".
 class ScriptRunTest : public ::testing::Test {
  protected:
   std::string Write(std::string_view name, std::string_view text) {
-    tree_.WriteFile(name, text);
-    return (tree_.root() / name).string();
+    const std::string path = std::string(kDir).append(name);
+    files_.Put(path, std::string(text));
+    return path;
   }
 
   std::string Run(std::string_view script, RunMode mode = kBoth) { return RunPath(Write("main.csv", script), mode); }
@@ -28,7 +32,7 @@ class ScriptRunTest : public ::testing::Test {
   std::string RunPath(const std::string& path, RunMode mode = kBoth) {
     ScriptOutput output;
     std::string comment = "<none>";
-    const int result = RunScript(kRc, path, &output, &comment, mode, nullptr);
+    const int result = dictionary_.Run(kRc, path, &output, &comment, mode).code();
     std::ostringstream text;
     text << result << "|" << output.rcName << "|";
     for (const FruRow& row : output.rows) {
@@ -38,7 +42,10 @@ class ScriptRunTest : public ::testing::Test {
     return text.str();
   }
 
-  fixture::FixtureTree tree_;
+  std::unique_ptr<MemoryFiles> ownFiles_ = std::make_unique<MemoryFiles>();
+  MemoryFiles& files_ = *ownFiles_;
+  std::ostringstream diagnostics_;
+  Dictionary dictionary_{std::move(ownFiles_), diagnostics_};
 };
 
 TEST_F(ScriptRunTest, Scripts) {
@@ -108,14 +115,12 @@ TEST_F(ScriptRunTest, Scripts) {
       {"SET,%RC-NAME,name\nCOMMENT,%UNIT,U\nCOMMENT,%FRU,F\nSET,$V,{%NOPE}\n", kBoth, "1||U/F/%AC/%WE |"},
   };
   for (const Case& c : cases) EXPECT_EQ(c.expected, Run(c.script, c.mode)) << c.script.substr(0, 200);
-  EXPECT_EQ("-2|||<none>", RunPath((tree_.root() / "absent.csv").string()));
+  EXPECT_EQ("-2|||<none>", RunPath(std::string(kDir) + "absent.csv"));
 }
 
-TEST_F(ScriptRunTest, FullDumpListsTheRecords) {
-  testing::internal::CaptureStdout();
+TEST_F(ScriptRunTest, FullDumpListsTheRecordsOnTheDiagnostics) {
   Run("SET,%RC-NAME,n\nFULLDUMP\n");
-  const std::string out = testing::internal::GetCapturedStdout();
-  EXPECT_NE(std::string::npos, out.find("\"%RC-NAME\",\"n\"\n")) << out;
+  EXPECT_NE(std::string::npos, diagnostics_.str().find("\"%RC-NAME\",\"n\"\n")) << diagnostics_.str();
 }
 
 }  // namespace

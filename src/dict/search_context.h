@@ -1,9 +1,12 @@
 // The working block of one dictionary run: the script's lines, how deep the
 // EXEC chain has gone, and the placeholder records and $ variables that the
-// statements fill.
+// statements fill; and, lent by the dictionary that owns the context, what
+// outlives a run: the files with their caches, the expression cache and
+// where diagnostics go.
 #pragma once
 
 #include <cstddef>
+#include <ostream>
 #include <string>
 
 #include "dict/line_store.h"
@@ -12,19 +15,23 @@
 
 namespace rcv {
 
+class ScriptSources;
+struct ExpressionMemory;
+
 struct SearchContext {
   LineStore lines;
   int runDepth = 0;  // 0 before a top-level run, 1 inside it, +1 per EXEC
   RecordTable records;
   VariableTable variables;
+  // A context of no dictionary reads no files, keeps no expressions and
+  // writes its diagnostics to standard output.
+  ScriptSources* sources = nullptr;
+  ExpressionMemory* expressions = nullptr;
+  std::ostream* diagnostics = nullptr;
 };
 
-// The context every run without one of its own uses. A top-level run
-// resets it, so it may not be entered again while a run is active.
-SearchContext& PerCallSearchContext();
-
 // Returns the LineErrorFlags of the context and clears them.
-inline unsigned error(SearchContext& context) { return context.lines.TakeErrors(); }
+inline unsigned TakeLineErrors(SearchContext& context) { return context.lines.TakeErrors(); }
 
 inline const std::string& GetLineField(std::size_t field, std::size_t line, SearchContext& context) {
   return context.lines.GetLineField(field, line);

@@ -15,9 +15,9 @@ std::string StatementField(const StatementCall& call, std::size_t n, std::size_t
 std::optional<std::string> ExistingLineField(SearchContext& context, std::size_t n, std::size_t line,
                                              std::size_t limit) {
   // Earlier flags belong to reads that are over; only this read's count.
-  error(context);
+  TakeLineErrors(context);
   std::string field = LineField(context, n, line, limit);
-  if (error(context) != 0) return std::nullopt;
+  if (TakeLineErrors(context) != 0) return std::nullopt;
   return field;
 }
 

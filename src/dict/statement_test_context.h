@@ -3,10 +3,13 @@
 #pragma once
 
 #include <cstddef>
+#include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "dict/dictionary.h"
 #include "dict/record_table.h"
 #include "dict/search_context.h"
 #include "dict/statement.h"
@@ -19,12 +22,13 @@ class StatementTestContext {
   explicit StatementTestContext(const std::vector<std::string>& lines, std::string scriptDir = "",
                                 RunMode mode = kRcInfoRunMode)
       : scriptDir_(std::move(scriptDir)), mode_(mode) {
-    InitRecordTable(context);
+    dictionary_.Lend(context);
+    context.records.Init();
     ClearVariables(context);
     for (const std::string& line : lines) context.lines.AppendLine(line);
   }
   ~StatementTestContext() {
-    FreeRecordTable(context);
+    context.records.Free();
     FreeVariables(context);
   }
 
@@ -43,6 +47,7 @@ class StatementTestContext {
   SearchContext context;
 
  private:
+  Dictionary dictionary_{std::make_unique<DiskFiles>(), std::cout};
   std::string scriptDir_;
   RunMode mode_;
 };

@@ -1,18 +1,11 @@
 #include "dict/text_line_reader.h"
 
-#include "shell/checked_file_cache.h"
+#include "dict/script_sources.h"
 
 namespace rcv {
-namespace {
 
-CheckedFileCache<CompanionFile>& CompanionCache() {
-  static CheckedFileCache<CompanionFile> cache;
-  return cache;
-}
-
-}  // namespace
-
-TextLineReader::TextLineReader(const std::string& path) : file_(CompanionCache().Get(path)) {}
+TextLineReader::TextLineReader(ScriptSources* sources, const std::string& path)
+    : file_(sources ? sources->Companion(path) : nullptr) {}
 
 bool TextLineReader::ReadLine(std::string& line) {
   line.clear();

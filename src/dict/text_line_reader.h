@@ -13,11 +13,13 @@
 
 namespace rcv {
 
+class ScriptSources;
+
 class TextLineReader {
  public:
   // Only a regular file opens: a folder has no lines and a pipe could block
-  // the run for ever.
-  explicit TextLineReader(const std::string& path);
+  // the run for ever. Without sources nothing opens.
+  TextLineReader(ScriptSources* sources, const std::string& path);
 
   bool IsOpen() const { return file_ != nullptr; }
 

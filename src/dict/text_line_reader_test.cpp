@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "dict/script_sources.h"
 #include "fixture/fixture_tree.h"
 
 namespace rcv {
@@ -29,10 +30,12 @@ TEST(TextLineReaderTest, LinesKeepTheirEndsAndLongOnesComeInPiecesOfTheBufferLes
 // read anew.
 TEST(TextLineReaderTest, SeesTheFileAsItIsAtEveryOpen) {
   fixture::FixtureTree tree;
+  DiskFiles files;
+  ScriptSources sources(files);
   const std::string path = (tree.root() / "f.txt").string();
   for (const std::string text : {"/*A*/\nfirst\n", "/*A*/\nsecnd\n", "/*B*/\nsecnd\n"}) {
     tree.WriteFile("f.txt", text);
-    TextLineReader reader(path);
+    TextLineReader reader(&sources, path);
     std::string line;
     EXPECT_EQ(text.starts_with("/*A*/"), reader.SkipPastMarker("/*A*/")) << text;
     EXPECT_EQ(text.starts_with("/*A*/"), reader.ReadLine(line) && text.ends_with(line)) << text;
@@ -41,10 +44,12 @@ TEST(TextLineReaderTest, SeesTheFileAsItIsAtEveryOpen) {
 
 TEST(TextLineReaderTest, OnlyRegularFilesOpen) {
   fixture::FixtureTree tree;
+  DiskFiles files;
+  ScriptSources sources(files);
   tree.WriteFile("sub/f.txt", "x\n");
-  EXPECT_TRUE(TextLineReader((tree.root() / "sub/f.txt").string()).IsOpen());
-  EXPECT_FALSE(TextLineReader((tree.root() / "sub").string()).IsOpen());
-  EXPECT_FALSE(TextLineReader((tree.root() / "missing").string()).IsOpen());
+  EXPECT_TRUE(TextLineReader(&sources, (tree.root() / "sub/f.txt").string()).IsOpen());
+  EXPECT_FALSE(TextLineReader(&sources, (tree.root() / "sub").string()).IsOpen());
+  EXPECT_FALSE(TextLineReader(&sources, (tree.root() / "missing").string()).IsOpen());
 }
 
 }  // namespace

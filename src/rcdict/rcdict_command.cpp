@@ -7,7 +7,6 @@
 #include <sstream>
 #include <vector>
 
-#include "dict/diagnostics.h"
 #include "dict/dictionary_check.h"
 #include "dict/preloaded_dictionary.h"
 #include "dict/rc_coverage.h"

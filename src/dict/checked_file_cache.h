@@ -8,6 +8,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "dict/file_source.h"
 #include "shell/file_watch.h"
 
 namespace rcv {
@@ -22,10 +23,10 @@ class CheckedFileCache {
 
   // What the file at `path` makes as it is now, or null when it can't be
   // read (missing, not a regular file, unreadable).
-  std::shared_ptr<const Made> Get(const std::string& path) {
+  std::shared_ptr<const Made> Get(FileSource& files, const std::string& path) {
     Entry& entry = entries_[path];
     std::string image;
-    switch (entry.watch.Refresh(path, image)) {
+    switch (files.Refresh(path, entry.watch, image)) {
       case FileWatch::State::kUnreadable:
         Forget(path);
         return nullptr;
