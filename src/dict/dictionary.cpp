@@ -42,7 +42,13 @@ void FreeRunStores(SearchContext& context) {
 }  // namespace
 
 Dictionary::Dictionary(std::unique_ptr<FileSource> files, std::ostream& diagnostics)
-    : files_(std::move(files)), diagnostics_(&diagnostics), sources_(*files_) {
+    : ownFiles_(std::move(files)), files_(*ownFiles_), diagnostics_(&diagnostics), sources_(files_) {
+  Lend(perCall_);
+  Lend(preloaded_);
+}
+
+Dictionary::Dictionary(FileSource& files, std::ostream& diagnostics)
+    : files_(files), diagnostics_(&diagnostics), sources_(files_) {
   Lend(perCall_);
   Lend(preloaded_);
 }
@@ -106,7 +112,7 @@ const std::string* Dictionary::PreloadedImageOf(const std::string& path) {
     if (entry.path == path) return &entry.image;
   }
   std::string image;
-  if (!files_->Read(path, image)) return nullptr;
+  if (!files_.Read(path, image)) return nullptr;
   preloadedImages_.push_back({path, std::move(image)});
   return &preloadedImages_.back().image;
 }

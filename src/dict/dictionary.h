@@ -30,11 +30,13 @@ namespace rcv {
 
 class Dictionary {
  public:
-  explicit Dictionary(std::unique_ptr<FileSource> files, std::ostream& diagnostics);
+  Dictionary(std::unique_ptr<FileSource> files, std::ostream& diagnostics);
+  // On files the caller owns, which must outlive the dictionary.
+  Dictionary(FileSource& files, std::ostream& diagnostics);
   Dictionary(const Dictionary&) = delete;
   Dictionary& operator=(const Dictionary&) = delete;
 
-  FileSource& files() { return *files_; }
+  FileSource& files() { return files_; }
   // The stream must outlive every lookup that follows.
   void SetDiagnostics(std::ostream& out);
   std::ostream& diagnostics() { return *diagnostics_; }
@@ -80,7 +82,8 @@ class Dictionary {
   };
   const std::string* PreloadedImageOf(const std::string& path);
 
-  std::unique_ptr<FileSource> files_;
+  std::unique_ptr<FileSource> ownFiles_;
+  FileSource& files_;
   std::ostream* diagnostics_;
   ScriptSources sources_;
   ExpressionMemory expressions_;

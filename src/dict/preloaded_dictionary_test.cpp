@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <sstream>
 #include <string>
 
@@ -26,10 +25,9 @@ class PreloadedDictionaryTest : public ::testing::Test {
     return std::to_string(result) + "|" + info.rcName;
   }
 
-  std::unique_ptr<MemoryFiles> ownFiles_ = std::make_unique<MemoryFiles>();
-  MemoryFiles& files_ = *ownFiles_;
+  MemoryFiles files_;
   std::ostringstream diagnostics_;
-  Dictionary dictionary_{std::move(ownFiles_), diagnostics_};
+  Dictionary dictionary_{files_, diagnostics_};
 };
 
 TEST_F(PreloadedDictionaryTest, VariablesLiveFromLoadToRelease) {

@@ -27,18 +27,6 @@ TEST_F(RunCollectorsTest, NameComesFromRcName2OnlyWhenRcNameIsEmpty) {
   EXPECT_EQ("second name", output.rcName);
 }
 
-TEST_F(RunCollectorsTest, AFailedReadOfARowEndsTheRowsAfterIt) {
-  Define("%RC-NAME", "n");
-  Define("%UNIT", "U1");
-  Define("%UNIT", "U2");
-  Define("%FRU", "F1");
-  ScriptOutput output;
-  EXPECT_EQ(1, CollectFruRows(output, context_));
-  // a missing record reads as its own name, cut to the field
-  EXPECT_EQ("U1/F1/%AC/%WE", output.rows[0].unitMnemonic + "/" + output.rows[0].fruMnemonic + "/" +
-                                 output.rows[0].actionCode + "/" + output.rows[0].weight);
-}
-
 TEST_F(RunCollectorsTest, RowsStopAtTheOutputsRoom) {
   Define("%RC-NAME", "n");
   for (std::size_t i = 0; i < kScriptOutputRows + 5; ++i) {

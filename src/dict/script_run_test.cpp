@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <sstream>
 #include <string>
 
@@ -42,10 +41,9 @@ class ScriptRunTest : public ::testing::Test {
     return text.str();
   }
 
-  std::unique_ptr<MemoryFiles> ownFiles_ = std::make_unique<MemoryFiles>();
-  MemoryFiles& files_ = *ownFiles_;
+  MemoryFiles files_;
   std::ostringstream diagnostics_;
-  Dictionary dictionary_{std::move(ownFiles_), diagnostics_};
+  Dictionary dictionary_{files_, diagnostics_};
 };
 
 TEST_F(ScriptRunTest, Scripts) {

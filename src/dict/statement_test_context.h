@@ -3,9 +3,8 @@
 #pragma once
 
 #include <cstddef>
-#include <iostream>
-#include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,9 +18,10 @@ namespace rcv {
 
 class StatementTestContext {
  public:
+  // Companion files are read from `files`, or there are none.
   explicit StatementTestContext(const std::vector<std::string>& lines, std::string scriptDir = "",
-                                RunMode mode = kRcInfoRunMode)
-      : scriptDir_(std::move(scriptDir)), mode_(mode) {
+                                RunMode mode = kRcInfoRunMode, FileSource* files = nullptr)
+      : dictionary_(files ? *files : noFiles_, diagnostics), scriptDir_(std::move(scriptDir)), mode_(mode) {
     dictionary_.Lend(context);
     context.records.Init();
     ClearVariables(context);
@@ -45,9 +45,11 @@ class StatementTestContext {
   std::optional<std::string> Variable(std::string_view name) const { return GetVariable(name, context); }
 
   SearchContext context;
+  std::ostringstream diagnostics;  // what the statements reported
 
  private:
-  Dictionary dictionary_{std::make_unique<DiskFiles>(), std::cout};
+  MemoryFiles noFiles_;
+  Dictionary dictionary_;
   std::string scriptDir_;
   RunMode mode_;
 };
