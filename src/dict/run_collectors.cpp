@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "dict/companion_text.h"
 #include "dict/placeholder.h"
 #include "dict/record_table.h"
 #include "dict/search_context.h"
@@ -9,13 +10,8 @@
 namespace rcv {
 namespace {
 
-std::string Cut(std::string text, std::size_t limit) {
-  if (text.size() > limit) text.resize(limit);
-  return text;
-}
-
 std::string Value(std::string_view name, int n, SearchContext& context, std::size_t limit) {
-  return Cut(GetPlaceholder(name, n, context), limit);
+  return CutCopy(GetPlaceholder(name, n, context), limit);
 }
 
 }  // namespace
@@ -61,7 +57,7 @@ int CollectComment(std::string& comment, SearchContext& context) {
     if (start == std::string::npos) break;
     const std::string line = ExpandPlaceholderValue(ParseRecordFieldAt(record, start), context);
     if (context.records.TakeErrors() != 0) break;
-    comment.append(Cut(line, kCommentPieceMax)).push_back('\n');
+    comment.append(CutCopy(line, kCommentPieceMax)).push_back('\n');
     ++messages;
   }
   return messages;

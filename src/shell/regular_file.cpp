@@ -42,16 +42,20 @@ UniqueFile OpenRegularFile(const std::string& path) {
   return file;
 }
 
+long ReadRetryingOnSignal(int fd, void* buffer, std::size_t size) {
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, size);
+    if (got >= 0 || errno != EINTR) return got;
+  }
+}
+
 bool ReadToEnd(int fd, std::string& content) {
   content.clear();
   char buffer[65536];
   for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    const long got = ReadRetryingOnSignal(fd, buffer, sizeof buffer);
     if (got == 0) return true;
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
+    if (got < 0) return false;
     content.append(buffer, static_cast<std::size_t>(got));
   }
 }

@@ -4,6 +4,7 @@
 // reads without end.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "shell/unique_fd.h"
@@ -18,6 +19,10 @@ UniqueFd OpenRegularFd(const std::string& path);
 
 // The same as a stdio stream ("rb" semantics), or null.
 UniqueFile OpenRegularFile(const std::string& path);
+
+// One read(2) of at most `size` bytes, tried again for as long as a signal
+// interrupts it: the bytes read, 0 at the end of the file, -1 on an error.
+long ReadRetryingOnSignal(int fd, void* buffer, std::size_t size);
 
 // Reads from `fd` to the end of its file into `content`; false on a read
 // error.

@@ -34,12 +34,9 @@ int OpenFailure(const std::string& path, int openError) {
 bool ReadUpTo(int fd, std::span<std::uint8_t> buffer) {
   std::size_t filled = 0;
   while (filled < buffer.size()) {
-    const ssize_t got = ::read(fd, buffer.data() + filled, buffer.size() - filled);
+    const long got = ReadRetryingOnSignal(fd, buffer.data() + filled, buffer.size() - filled);
     if (got == 0) return true;
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
+    if (got < 0) return false;
     filled += static_cast<std::size_t>(got);
   }
   return true;
