@@ -6,13 +6,13 @@
 
 #include <thread>
 
-#include "dict/brace_expansion.h"
-#include "dict/expression.h"
+#include "dict/expr/brace_expansion.h"
+#include "dict/expr/expression.h"
 #include "dict/preloaded_dictionary.h"
 #include "dict/rc_lookup.h"
-#include "dict/record_table.h"
-#include "dict/search_context.h"
-#include "dict/variable_table.h"
+#include "dict/state/record_table.h"
+#include "dict/state/search_context.h"
+#include "dict/state/variable_table.h"
 #include "fixture/reference_workload.h"
 #include "look_up_in_turn.h"
 #include "shell/file_watch.h"

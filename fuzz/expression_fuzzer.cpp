@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
-#include "dict/brace_expansion.h"
-#include "dict/expression.h"
-#include "dict/record_table.h"
-#include "dict/search_context.h"
-#include "dict/variable_table.h"
+#include "dict/expr/brace_expansion.h"
+#include "dict/expr/expression.h"
+#include "dict/state/record_table.h"
+#include "dict/state/search_context.h"
+#include "dict/state/variable_table.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "dict/script_output.h"
+#include "dict/state/script_output.h"
 #include "memory_dictionary.h"
 #include "script_input.h"
 

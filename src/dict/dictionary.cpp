@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <utility>
 
-#include "dict/companion_text.h"
+#include "dict/interp/run_collectors.h"
+#include "dict/interp/script_run.h"
 #include "dict/preloaded_dictionary.h"
 #include "dict/rc_lookup.h"
-#include "dict/record_table.h"
-#include "dict/run_collectors.h"
-#include "dict/script_path.h"
-#include "dict/script_run.h"
-#include "dict/variable_table.h"
+#include "dict/source/companion_text.h"
+#include "dict/source/script_path.h"
+#include "dict/state/record_table.h"
+#include "dict/state/variable_table.h"
 #include "shell/roots.h"
 
 namespace rcv {

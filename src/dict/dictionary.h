@@ -16,15 +16,15 @@
 #include <string_view>
 #include <vector>
 
-#include "dict/expression_memory.h"
-#include "dict/file_source.h"
+#include "dict/expr/expression_memory.h"
 #include "dict/lookup_result.h"
 #include "dict/rc_info.h"
-#include "dict/run_mode.h"
-#include "dict/script_output.h"
-#include "dict/script_sources.h"
-#include "dict/search_context.h"
-#include "dict/table_path_memory.h"
+#include "dict/source/file_source.h"
+#include "dict/source/script_sources.h"
+#include "dict/state/run_mode.h"
+#include "dict/state/script_output.h"
+#include "dict/state/search_context.h"
+#include "dict/state/table_path_memory.h"
 
 namespace rcv {
 

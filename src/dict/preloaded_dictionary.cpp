@@ -1,10 +1,10 @@
 #include "dict/preloaded_dictionary.h"
 
 #include "dict/dictionary.h"
+#include "dict/interp/script_run.h"
+#include "dict/interp/statement.h"
 #include "dict/rc_lookup.h"
-#include "dict/script_path.h"
-#include "dict/script_run.h"
-#include "dict/statement.h"
+#include "dict/source/script_path.h"
 
 namespace rcv {
 

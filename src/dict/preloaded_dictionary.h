@@ -14,9 +14,9 @@
 #include <string_view>
 
 #include "dict/rc_info.h"
-#include "dict/run_mode.h"
-#include "dict/script_output.h"
-#include "dict/search_context.h"
+#include "dict/state/run_mode.h"
+#include "dict/state/script_output.h"
+#include "dict/state/search_context.h"
 #include "shell/reference_code.h"
 
 namespace rcv {

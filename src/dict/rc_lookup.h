@@ -10,7 +10,7 @@
 
 #include "dict/lookup_result.h"
 #include "dict/rc_info.h"
-#include "dict/run_mode.h"
+#include "dict/state/run_mode.h"
 #include "shell/reference_code.h"
 
 namespace rcv {

@@ -5,7 +5,7 @@
 
 #include "dict/dictionary.h"
 #include "dict/rc_lookup.h"
-#include "dict/run_mode.h"
+#include "dict/state/run_mode.h"
 
 namespace rcv {
 namespace {

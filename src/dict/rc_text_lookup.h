@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "dict/lookup_result.h"
-#include "dict/script_output.h"
+#include "dict/state/script_output.h"
 
 namespace rcv {
 

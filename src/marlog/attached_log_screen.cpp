@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <vector>
 
+#include "base/regular_file.h"
 #include "marlog/mar_file_path.h"
 #include "marlog/mar_record.h"
 #include "marlog/number_prompt.h"
-#include "shell/regular_file.h"
 
 namespace rcv {
 

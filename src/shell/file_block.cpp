@@ -3,7 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "shell/regular_file.h"
+#include "base/regular_file.h"
 
 namespace rcv {
 

@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/regular_file.h"
 #include "shell/file_block.h"
-#include "shell/regular_file.h"
 #include "shell/roots.h"
 #include "shell/setup_file.h"
 
