@@ -4,9 +4,10 @@
 set -euo pipefail
 
 # tmux runs the terminal tests; dpkg-dev and file let cpack build and check the
-# Debian package; clang-format and clang-tidy keep the house style.
+# Debian package; clang-format and clang-tidy keep the house style; ipmitool
+# is the peer that the SEL decoder's test compares with (tests only).
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  tmux dpkg-dev file clang-format clang-tidy "$@")
+  tmux dpkg-dev file clang-format clang-tidy ipmitool "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

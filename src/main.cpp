@@ -10,6 +10,7 @@
 #include "rclog/save_rc.h"
 #include "sel/display_sel.h"
 #include "shell/command_menu.h"
+#include "shell/standard_output.h"
 #include "traprc/tqr_setting.h"
 
 namespace {
@@ -28,5 +29,9 @@ constexpr rcv::CommandEntry kCommands[] = {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv, argv + argc);
-  return rcv::RunViewer(args, kCommands, std::cin, std::cout, std::getenv("LANG"));
+  const int status = rcv::RunViewer(args, kCommands, std::cin, std::cout, std::getenv("LANG"));
+  // Only the usage and the version end in success; the statuses of a run
+  // of the screens stay what they are, a failed write is only reported.
+  return rcv::FinishStandardOutput("rcviewer", status,
+                                   status == rcv::kExitInformation ? rcv::kExitWriteFailed : status);
 }

@@ -6,8 +6,12 @@
 #include <vector>
 
 #include "rcdict/rcdict_command.h"
+#include "rcdict/rcdict_options.h"
+#include "shell/standard_output.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv, argv + argc);
-  return rcv::RunRcdict(args, std::cin, std::cout, std::cerr, std::getenv("LANG"));
+  const int status =
+      rcv::RunRcdict(args, std::cin, std::cout, std::cerr, std::getenv("LANG"), rcv::StandardOutputHasReader());
+  return rcv::FinishStandardOutput("rcdict", status, rcv::kRcdictWriteFailed);
 }

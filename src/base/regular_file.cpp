@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
+#include <utility>
 
 namespace rcv {
 
@@ -19,26 +21,47 @@ bool IsKernelPseudoFile(const struct statfs& fileSystem) {
   return fileSystem.f_type == PROC_SUPER_MAGIC || fileSystem.f_type == SYSFS_MAGIC;
 }
 
-}  // namespace
-
-UniqueFd OpenRegularFd(const std::string& path) {
-  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (!fd.valid()) return fd;
-  struct stat status {};
-  struct statfs fileSystem {};
-  // The flag may stay: reads of a regular file never block anyway.
-  if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode) || ::fstatfs(fd.get(), &fileSystem) != 0 ||
-      IsKernelPseudoFile(fileSystem)) {
-    return UniqueFd();
-  }
-  return fd;
+std::string NotRegularReason(const struct stat& status) {
+  return S_ISDIR(status.st_mode) ? std::strerror(EISDIR) : "not a regular file";
 }
 
-UniqueFile OpenRegularFile(const std::string& path) {
-  UniqueFd fd = OpenRegularFd(path);
-  if (!fd.valid()) return nullptr;
-  UniqueFile file(::fdopen(fd.get(), "rb"));
-  if (file) fd.Release();
+OpenedFile Failed(FileAccess access, std::string reason) {
+  OpenedFile file;
+  file.access = access;
+  file.reason = std::move(reason);
+  return file;
+}
+
+}  // namespace
+
+OpenedFile OpenForReading(const std::string& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return Failed(FileAccess::kCannotOpen, std::strerror(errno));
+  if (!S_ISREG(status.st_mode)) return Failed(FileAccess::kCannotRead, NotRegularReason(status));
+  OpenedFile file;
+  file.fd = UniqueFd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (!file.fd.valid()) return Failed(FileAccess::kCannotOpen, std::strerror(errno));
+  struct statfs fileSystem {};
+  // The flag may stay: reads of a regular file never block anyway.
+  if (::fstat(file.fd.get(), &status) != 0 || ::fstatfs(file.fd.get(), &fileSystem) != 0) {
+    return Failed(FileAccess::kCannotRead, std::strerror(errno));
+  }
+  if (!S_ISREG(status.st_mode) || IsKernelPseudoFile(fileSystem)) {
+    return Failed(FileAccess::kCannotRead, NotRegularReason(status));
+  }
+  file.access = FileAccess::kOk;
+  return file;
+}
+
+UniqueFd OpenRegularFd(const std::string& path) { return OpenForReading(path).fd; }
+
+UniqueFile OpenRegularFile(const std::string& path, FileAccess* access, std::string* reason) {
+  OpenedFile opened = OpenForReading(path);
+  if (access != nullptr) *access = opened.access;
+  if (reason != nullptr) *reason = opened.reason;
+  if (opened.access != FileAccess::kOk) return nullptr;
+  UniqueFile file(::fdopen(opened.fd.get(), "rb"));
+  if (file) opened.fd.Release();
   return file;
 }
 
@@ -60,10 +83,22 @@ bool ReadToEnd(int fd, std::string& content) {
   }
 }
 
-bool ReadRegularFile(const std::string& path, std::string& content) {
+FileAccess ReadFileText(const std::string& path, std::string& content, std::string* reason) {
   content.clear();
-  const UniqueFd fd = OpenRegularFd(path);
-  return fd.valid() && ReadToEnd(fd.get(), content);
+  const OpenedFile file = OpenForReading(path);
+  FileAccess access = file.access;
+  std::string why = file.reason;
+  if (access == FileAccess::kOk && !ReadToEnd(file.fd.get(), content)) {
+    why = std::strerror(errno);
+    content.clear();
+    access = FileAccess::kCannotRead;
+  }
+  if (reason != nullptr) *reason = why;
+  return access;
+}
+
+bool ReadRegularFile(const std::string& path, std::string& content) {
+  return ReadFileText(path, content) == FileAccess::kOk;
 }
 
 bool IsReadableRegularFile(const std::string& path) {

@@ -59,10 +59,17 @@ void Dictionary::SetDiagnostics(std::ostream& out) {
   Lend(preloaded_);
 }
 
+void Dictionary::SetProblemSink(std::ostream* sink) {
+  problems_ = sink;
+  Lend(perCall_);
+  Lend(preloaded_);
+}
+
 void Dictionary::Lend(SearchContext& context) {
   context.sources = &sources_;
   context.expressions = &expressions_;
   context.diagnostics = diagnostics_;
+  context.problems = problems_;
 }
 
 LookupResult Dictionary::Run(std::string_view rcText, const std::string& path, ScriptOutput* output,

@@ -40,6 +40,9 @@ class Dictionary {
   // The stream must outlive every lookup that follows.
   void SetDiagnostics(std::ostream& out);
   std::ostream& diagnostics() { return *diagnostics_; }
+  // Where the problems a lookup meets go (ReportProblem, diagnostics.h);
+  // null drops them. The sink must outlive the lookups that follow.
+  void SetProblemSink(std::ostream* sink);
   // Lends this dictionary's files, caches and diagnostics to a context of
   // the caller's.
   void Lend(SearchContext& context);
@@ -85,6 +88,7 @@ class Dictionary {
   std::unique_ptr<FileSource> ownFiles_;
   FileSource& files_;
   std::ostream* diagnostics_;
+  std::ostream* problems_ = nullptr;
   ScriptSources sources_;
   ExpressionMemory expressions_;
   SearchContext perCall_;

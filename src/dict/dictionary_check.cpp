@@ -1,9 +1,9 @@
 #include "dict/dictionary_check.h"
 
 #include <algorithm>
-#include <set>
 
 #include "base/regular_file.h"
+#include "dict/exec_graph.h"
 #include "dict/expr/bit_field.h"
 #include "dict/expr/expression.h"
 #include "dict/expr/expression_token.h"
@@ -46,12 +46,25 @@ class Checker {
   bool CheckScript(const std::string& path) {
     std::string image;
     if (!ReadRegularFile(path, image)) return false;
-    checked_.insert(path);
-    chain_.push_back(path);
+    execs_[path];  // a script that EXECs nothing is in the graph too
     ScriptText text = SplitWithFileLines(path, image);
     Walk(path, text);
-    chain_.pop_back();
     return true;
+  }
+
+  // Follows the EXEC graph of the scripts read from `top`: chains that
+  // reach themselves, and chains that stack more runs than a lookup allows.
+  void CheckExecGraph(const std::string& top) {
+    ExecGraph graph(execs_, top);
+    for (const ExecGraph::Cycle& cycle : graph.Cycles()) {
+      Report(cycle.exec.from, cycle.exec.line, Severity::kError,
+             "EXEC chain reaches itself: " + ChainText(cycle.members));
+    }
+    for (const ExecGraph::DeepExec& deep : graph.ExecsBeyondDepth(kRunDepthLimit)) {
+      Report(deep.exec.from, deep.exec.line, Severity::kError,
+             "EXEC chain goes deeper than " + std::to_string(kRunDepthLimit) +
+                 " scripts, so every lookup through it fails: " + ChainText(deep.chain));
+    }
   }
 
  private:
@@ -115,7 +128,7 @@ class Checker {
   void CheckCompanion(const std::string& path, std::size_t line, std::string_view statement, std::string_view name,
                       const std::string& resolved) {
     if (IsBuiltFromVariables(name)) {
-      Report(path, line, Severity::kWarning,
+      Report(path, line, Severity::kNote,
              std::string(statement) + " file name \"" + std::string(name) +
                  "\" is built from variables and can't be checked");
     } else if (!CanOpenForReading(resolved)) {
@@ -124,22 +137,24 @@ class Checker {
     }
   }
 
+  // EXEC opens its target as written: brace terms in it are not expanded.
   void CheckExec(const std::string& path, std::size_t line, const std::string& dir, const std::string& name) {
     const std::string target = ResolveFoldedPath(dir, name);
-    if (std::find(chain_.begin(), chain_.end(), target) != chain_.end()) {
-      std::string chain;
-      for (const std::string& step : chain_) chain += ScriptNameOf(step) + " -> ";
-      Report(path, line, Severity::kError, "EXEC chain reaches itself: " + chain + ScriptNameOf(target));
+    if (execs_.contains(target) || CheckScript(target)) {
+      execs_[path].push_back({path, line, target});
       return;
     }
-    if (checked_.contains(target)) return;
-    if (!CheckScript(target)) {
-      Report(path, line, Severity::kError, "EXEC target \"" + name + "\" can't be opened (" + target + ")");
-    }
+    const std::string why = IsBuiltFromVariables(name) ? ", EXEC does not expand brace terms" : "";
+    Report(path, line, Severity::kError, "EXEC target \"" + name + "\" can't be opened" + why + " (" + target + ")");
   }
 
-  static std::string ScriptNameOf(std::string_view path) {
-    return std::string(path.substr(path.rfind('/') == std::string_view::npos ? 0 : path.rfind('/') + 1));
+  static std::string ChainText(const std::vector<std::string>& chain) {
+    std::string text;
+    for (const std::string& step : chain) {
+      if (!text.empty()) text += " -> ";
+      text += step.substr(step.rfind('/') == std::string::npos ? 0 : step.rfind('/') + 1);
+    }
+    return text;
   }
 
   // A line inside a DEFINE block: REC rows, blank lines, and its end.
@@ -153,7 +168,9 @@ class Checker {
       const std::string condition = Field(text, index, 1, kDefineTextMax);
       if (condition.find('*') == std::string::npos) CheckCondition(path, line, condition);
     } else if (!keyword.empty()) {
-      Report(path, line, Severity::kError, "\"" + keyword + "\" inside a DEFINE block ends it without \\DEFINE");
+      Report(
+          path, line, Severity::kError,
+          "\"" + Field(text, index, 0) + "\" inside a DEFINE block is no REC row: it ends the block without \\DEFINE");
       blocks.pop_back();
     }
   }
@@ -174,13 +191,20 @@ class Checker {
     const std::size_t line = text.fileLine[index];
     const std::string keyword = Field(text, index, 0, kKeywordMax);
     switch (ClassifyKeyword(keyword)) {
-      case kUnknownStatement:
-        if (keyword == kDefineEndKeyword || keyword == kCmtFileEndKeyword) {
-          Report(path, line, Severity::kError, keyword + " without its opening line");
+      case kUnknownStatement: {
+        // The run reads only the keyword's first characters; the finding
+        // names the text as written.
+        const std::string written = Field(text, index, 0);
+        if (written == kDefineEndKeyword || written == kCmtFileEndKeyword) {
+          Report(path, line, Severity::kError, written + " without its opening line");
+        } else if (written == kDefineRowKeyword) {
+          Report(path, line, Severity::kError,
+                 "\"" + written + "\" outside a DEFINE block is an unknown keyword and ends the run");
         } else {
-          Report(path, line, Severity::kError, "unknown keyword \"" + keyword + "\" ends the run");
+          Report(path, line, Severity::kError, "unknown keyword \"" + written + "\" ends the run");
         }
         return;
+      }
       case kRcCodeStatement: {
         const std::string pattern = Field(text, index, 1);
         if (!pattern.empty() && pattern.back() == ' ') {
@@ -266,14 +290,14 @@ class Checker {
   }
 
   std::vector<CheckFinding>& findings_;
-  std::set<std::string> checked_;
-  std::vector<std::string> chain_;
+  ExecGraph::Edges execs_;  // every script read, with the EXECs it makes
 };
 
 }  // namespace
 
 std::string_view SeverityName(CheckFinding::Severity severity) {
-  return severity == Severity::kError ? "error" : "warning";
+  static constexpr std::string_view kNames[] = {"error", "warning", "note"};
+  return kNames[static_cast<int>(severity)];
 }
 
 std::string ExpressionProblem(std::string_view condition) {
@@ -314,7 +338,11 @@ std::string ExpressionProblem(std::string_view condition) {
 std::vector<CheckFinding> CheckDictionary(const std::string& path) {
   std::vector<CheckFinding> findings;
   Checker checker(findings);
-  if (!checker.CheckScript(path)) findings.push_back({path, 0, Severity::kError, "dictionary can't be opened"});
+  if (checker.CheckScript(path)) {
+    checker.CheckExecGraph(path);
+  } else {
+    findings.push_back({path, 0, Severity::kError, "dictionary can't be opened"});
+  }
   // Each file's findings by line, the files in the order they were read.
   std::vector<std::string> order;
   for (const CheckFinding& finding : findings) {

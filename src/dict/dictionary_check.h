@@ -1,7 +1,7 @@
 // A dictionary read without running a lookup: the top script and every
 // script and companion file it reaches, checked for what breaks a lookup
-// (errors) and for what the preloaded road loses or a check can't follow
-// (warnings).
+// (errors), for what the preloaded road loses (warnings) and for what a
+// check can't follow (notes).
 #pragma once
 
 #include <cstddef>
@@ -12,7 +12,9 @@
 namespace rcv {
 
 struct CheckFinding {
-  enum class Severity { kError, kWarning };
+  // An error breaks lookups; a warning is what the preloaded road loses or
+  // what never matches; a note is what the check could not follow.
+  enum class Severity { kError, kWarning, kNote };
   std::string path;
   std::size_t line = 0;  // of the file as written, from 1
   Severity severity = Severity::kError;

@@ -16,9 +16,11 @@ RcCoverage CountRcCoverage(std::span<const ReferenceCode> rcs, const RcTextLooku
   coverage.records = rcs.size();
   coverage.distinct = logged.size();
   for (const auto& [rcText, count] : logged) {
-    const int result = lookup(rcText);
+    const RcTextResult looked = lookup(rcText);
+    const int result = looked.result;
+    if (looked.hadProblems) ++coverage.lookupsWithProblems;
     if (result >= 0) {
-      coverage.found += count;
+      (looked.hadProblems ? coverage.foundWithProblems : coverage.found) += count;
     } else if (result == kRcNotInDictionary) {
       coverage.unknown += count;
       coverage.unknownRcs.push_back({rcText, count});

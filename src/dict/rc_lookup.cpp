@@ -30,6 +30,8 @@ int LookUpRcText(std::string_view rcText, RunMode mode, const std::string& path,
 
 void SetDictionaryDiagnostics(std::ostream& out) { ProcessDictionary().SetDiagnostics(out); }
 
+void SetDictionaryProblemSink(std::ostream* sink) { ProcessDictionary().SetProblemSink(sink); }
+
 int GetRcInfo(std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info) {
   std::string path;
   return GetRcInfo(rc, info, path);

@@ -41,6 +41,9 @@ std::string& GetRcTablePath(std::string& path);
 // Where the dictionary's own diagnostics go (standard output until set);
 // the stream must outlive every lookup that follows.
 void SetDictionaryDiagnostics(std::ostream& out);
+// Where the problems a lookup meets go, one line each; null (the start)
+// drops them. The sink must outlive the lookups that follow.
+void SetDictionaryProblemSink(std::ostream* sink);
 
 // Removes every white-space character and '+' and upper-cases the rest, in
 // place. Returns 0.

@@ -7,6 +7,7 @@
 #include "marlog/mar_file_path.h"
 #include "marlog/mar_record.h"
 #include "marlog/number_prompt.h"
+#include "shell/failure_report.h"
 
 namespace rcv {
 
@@ -31,8 +32,10 @@ std::string LogPrompt(std::size_t count) {
 
 void ShowAttachedLog(Screen& screen, const AttachedLogEntry& log, const std::string& path) {
   std::string file;
-  if (!ReadRegularFile(path, file) || log.position > file.size()) {
+  std::string reason;
+  if (ReadFileText(path, file, &reason) != FileAccess::kOk || log.position > file.size()) {
     screen.out() << log.name << " read failed.\n\n";
+    ReportFileFailure(path, reason.empty() ? "file is shorter than when its logs were listed" : reason);
     return;
   }
   char title[64];
@@ -47,12 +50,19 @@ int ShowAttachedLogList(Screen& screen, const MarConfig& config, std::string_vie
   std::string path;
   if (!MarFilePath(screen.out(), config.marDir, dirNameField, path)) return -1;
   std::string file;
-  if (!ReadRegularFile(path, file)) {
+  std::string reason;
+  const FileAccess access = ReadFileText(path, file, &reason);
+  if (access == FileAccess::kCannotOpen) {
     screen.out() << path << " fopen error.:1\n";
+    ReportFileFailure(path, reason);
     return -1;
   }
-  if (file.size() < kMarRecordSize) {
+  // What opens but can't be read has no byte to go to.
+  if (access != FileAccess::kOk || file.size() < kMarRecordSize) {
     screen.out() << path << " fseek error.:1\n";
+    ReportFileFailure(path, access != FileAccess::kOk
+                                ? reason
+                                : SizeReason(file.size(), "at least " + std::to_string(kMarRecordSize)));
     return -1;
   }
   const std::vector<AttachedLogEntry> logs = ScanAttachedLogs(file, kMarRecordSize);

@@ -15,7 +15,8 @@ void RunMarlogScreen(Screen& screen, const MarConfig& config) {
     screen.out() << "MARLOG not exist.\n\n";
     return;
   }
-  // Only the rows shown can be chosen.
+  // Every line of the index can be chosen, also those after a blank line
+  // that ended the rows shown.
   const auto rows = static_cast<std::uint32_t>(entries.size());
   for (;;) {
     PrintMarlogIndex(screen.out(), config, entries);

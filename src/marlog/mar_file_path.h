@@ -8,9 +8,9 @@
 namespace rcv {
 
 // Builds the path from the entry's directory-name field, cut at its first
-// blank or line end. A field that names no directory below the MAR
-// directory (nothing but blanks, ".", "..", or a name with a '/') gives no
-// path: false after saying so on `out`.
+// blank or line end. A field that names no directory or one outside the MAR
+// directory (nothing but blanks, an absolute name, a ".." component) gives
+// no path: false after saying so on `out`.
 bool MarFilePath(std::ostream& out, std::string_view marDir, std::string_view dirNameField, std::string& path);
 
 }  // namespace rcv

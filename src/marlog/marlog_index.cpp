@@ -37,11 +37,14 @@ std::vector<MarlogIndexEntry> ParseMarlogIndex(std::string_view text, std::uint3
   PieceReader reader(text, kMarlogIndexLineBufferSize);
   std::string_view piece;
   while (entries.size() < stackMax && reader.Next(piece)) {
-    const std::vector<std::string_view> fields = SplitFields(PieceText(piece), kIndexSeparators);
-    if (fields.empty()) break;
-    entries.push_back(EntryFromFields(fields));
+    entries.push_back(EntryFromFields(SplitFields(PieceText(piece), kIndexSeparators)));
   }
   return entries;
+}
+
+std::size_t ShownMarlogRows(const std::vector<MarlogIndexEntry>& entries) {
+  const auto end = std::find_if(entries.begin(), entries.end(), [](const auto& e) { return e.presence.empty(); });
+  return static_cast<std::size_t>(end - entries.begin());
 }
 
 double MarlogSortKey(const MarlogIndexEntry& entry) {
@@ -52,9 +55,10 @@ double MarlogSortKey(const MarlogIndexEntry& entry) {
 
 void SortMarlogIndex(std::vector<MarlogIndexEntry>& entries) {
   // Each key is read once and travels with its entry.
+  const std::size_t shown = ShownMarlogRows(entries);
   std::vector<std::pair<double, MarlogIndexEntry>> keyed;
-  keyed.reserve(entries.size());
-  for (MarlogIndexEntry& entry : entries) keyed.emplace_back(MarlogSortKey(entry), std::move(entry));
+  keyed.reserve(shown);
+  for (std::size_t i = 0; i < shown; ++i) keyed.emplace_back(MarlogSortKey(entries[i]), std::move(entries[i]));
   std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
   for (std::size_t i = 0; i < keyed.size(); ++i) entries[i] = std::move(keyed[i].second);
 }

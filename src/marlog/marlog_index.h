@@ -35,19 +35,24 @@ struct MarlogIndexEntry {
   std::string extra = std::string(kMarlogNoExtra);
 };
 
-// The entries of an index text in file order: at most `stackMax` of them,
-// and none from a line without fields or after it (such a line ends the
-// list).
+// The entries of an index text in file order, one a line, at most
+// `stackMax` of them. A line without fields gives an entry without a
+// presence mark: the rows shown end there, yet it and the lines after it
+// count, and each can still be chosen by its number.
 std::vector<MarlogIndexEntry> ParseMarlogIndex(std::string_view text, std::uint32_t stackMax);
+
+// How many entries the table shows: those before the first one without a
+// presence mark.
+std::size_t ShownMarlogRows(const std::vector<MarlogIndexEntry>& entries);
 
 // Date and time as one decimal number, YYYYMMDDHHMMSS, read the way strtod
 // reads the fourteen characters; one that reads as no number at all (NaN)
 // sorts as the oldest.
 double MarlogSortKey(const MarlogIndexEntry& entry);
 
-// Newest first. Entries with equal keys keep their order in the index, and
-// the cost grows as n log n, so a long index with a large MAR_STACK_MAX
-// still opens at once.
+// The shown rows newest first; the entries after them keep their places.
+// Entries with equal keys keep their order in the index, and the cost grows
+// as n log n, so a long index with a large MAR_STACK_MAX still opens at once.
 void SortMarlogIndex(std::vector<MarlogIndexEntry>& entries);
 
 }  // namespace rcv

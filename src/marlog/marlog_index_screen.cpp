@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/regular_file.h"
+#include "shell/failure_report.h"
 
 namespace rcv {
 
@@ -13,12 +14,16 @@ char CharAt(const std::string& field, std::size_t i) { return i < field.size() ?
 
 std::vector<CallReasonEntry> LoadCallReasons(std::ostream& out, const std::string& path) {
   std::string text;
-  if (!ReadRegularFile(path, text)) {
+  std::string reason;
+  // A table that opens but can't be read has no lines, as an empty one.
+  if (ReadFileText(path, text, &reason) == FileAccess::kCannotOpen) {
     out << "Call reason table file open failed.\n";
+    ReportFileFailure(path, reason);
     return {};
   }
   if (text.empty()) {
     out << "Call reason table file invalid.\n";
+    ReportFileFailure(path, reason.empty() ? "file is empty" : reason);
     return {};
   }
   return ParseCallReasons(text);
@@ -29,8 +34,11 @@ std::vector<CallReasonEntry> LoadCallReasons(std::ostream& out, const std::strin
 int LoadMarlogIndex(std::ostream& out, const MarConfig& config, std::vector<MarlogIndexEntry>& entries) {
   const std::string path = config.marDir + "marlog.idx";
   std::string text;
-  if (!ReadRegularFile(path, text)) {
+  std::string reason;
+  // An index that opens but can't be read has no lines: an empty table.
+  if (ReadFileText(path, text, &reason) == FileAccess::kCannotOpen) {
     out << path << " open error.\n";
+    ReportFileFailure(path, reason);
     return -1;
   }
   entries = ParseMarlogIndex(text, config.stackMax);
@@ -56,7 +64,7 @@ void PrintMarlogIndex(std::ostream& out, const MarConfig& config, const std::vec
       << "\n"
       << " No. Date       Time     Reason\n"
       << "---- ---------- -------- ------------------------------------------------------\n";
-  for (std::size_t i = 0; i < entries.size(); ++i) out << FormatMarlogRow(i + 1, entries[i], reasons);
+  for (std::size_t i = 0; i < ShownMarlogRows(entries); ++i) out << FormatMarlogRow(i + 1, entries[i], reasons);
   out << '\n';
 }
 

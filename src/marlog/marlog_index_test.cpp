@@ -28,6 +28,8 @@ TEST(MarlogIndexTest, NewestFirstByTheFullDateAndTime) {
       {"1,20231201,100000,0001,A1\n1,20231201,100000,0001,A2\n1,20231202,100000,0001,B\n", "B A1 A2 "},
       // A date with text in it counts up to the text.
       {"1,2023x201,100000,0001,X\n1,nan,1,0001,N\n1,20231201,100000,0001,A\n", "A X N "},
+      // Only the rows before a blank line are ordered.
+      {"1,20231201,1,0001,A\n1,20231202,1,0001,B\n,\n1,20231203,1,0001,C\n1,20231204,1,0001,D\n", "B A  C D "},
   };
   for (const auto& c : kCases) EXPECT_EQ(c.order, Names(c.index)) << c.index;
 }
@@ -38,8 +40,8 @@ TEST(MarlogIndexTest, LinesAreReadInPiecesAndFieldsCutToTheirWidth) {
     std::uint32_t stackMax;
     std::string_view names;
   } kCases[] = {
-      // A line without fields ends the list; later lines are not held.
-      {"1,20231201,100000,0001,A\n\n1,20231203,100000,0001,B\n", 10, "A "},
+      // A line without fields is an entry of its own, and so are the later lines.
+      {"1,20231201,100000,0001,A\n\n1,20231203,100000,0001,B\n", 10, "A  B "},
       {"1,1,1,1,A\n1,1,1,1,B\n1,1,1,1,C\n", 2, "A B "},
       {"1,1,1,1,A\n", 0, ""},
       // Consecutive separators count as one; a name keeps 8 characters.

@@ -6,6 +6,7 @@
 
 #include "marlog/mar_file_path.h"
 #include "marlog/mar_record.h"
+#include "shell/failure_report.h"
 #include "shell/file_block.h"
 
 namespace rcv {
@@ -14,13 +15,11 @@ int ShowMarRecord(Screen& screen, const MarConfig& config, std::string_view dirN
   std::string path;
   if (!MarFilePath(screen.out(), config.marDir, dirNameField, path)) return -1;
   std::array<std::uint8_t, kMarRecordSize> record{};
-  const int result = ReadFileBlock(path, record);
-  if (result == kFileOpenFailed) {
-    screen.out() << "MAR file open failed.\n";
-    return -1;
-  }
+  std::string reason;
+  const int result = ReadFileBlock(path, record, &reason);
   if (result != kFileOk) {
-    screen.out() << "MAR file read failed.\n";
+    screen.out() << (result == kFileOpenFailed ? "MAR file open failed.\n" : "MAR file read failed.\n");
+    ReportFileFailure(path, reason);
     return -1;
   }
   PrintMarRecord(record, screen.conversion, screen.out());

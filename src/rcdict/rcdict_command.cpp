@@ -34,6 +34,7 @@ struct Output {
   std::ostream& err;
   const TextConversion& conversion;
   bool json;
+  bool flushEachAnswer;  // a reader waits for each answer
 };
 
 // One JSON object a line; any text that is not UTF-8 is replaced.
@@ -56,24 +57,65 @@ std::string CommentLines(std::string comment) {
   return comment;
 }
 
-Json RcJson(const std::string& rc, int result, const RcInfo& info, bool nameOnly) {
-  Json object = {{"rc", rc}, {"result", result}, {"name", ShiftJisToUtf8(info.rcName)}};
-  if (nameOnly) return object;
-  Json rows = Json::array();
-  for (const RcFruRow& row : info.fru) {
-    rows.push_back({{"unit", ShiftJisToUtf8(row.unitMnemonic)},
-                    {"fru", ShiftJisToUtf8(row.fruMnemonic)},
-                    {"action", ShiftJisToUtf8(row.actionCode)},
-                    {"weight", ShiftJisToUtf8(row.weight)}});
+// One lookup's answer: the RC as shown, the result, what the dictionary
+// gave and the diagnostics it printed on the way, one a line.
+struct Answer {
+  std::string rc;
+  int result = kRcTextTooShortResult;
+  RcInfo info;
+  std::vector<std::string> problems;
+};
+
+// Catches the diagnostics and problems of one lookup, which belong to its
+// answer; those outside a lookup still go to standard error.
+class ProblemCapture {
+ public:
+  explicit ProblemCapture(std::ostream& err) : err_(err) {
+    SetDictionaryDiagnostics(text_);
+    SetDictionaryProblemSink(&text_);
   }
-  object["fru"] = std::move(rows);
-  object["comment"] = ShiftJisToUtf8(CommentLines(info.comment));
+  ~ProblemCapture() {
+    SetDictionaryDiagnostics(err_);
+    SetDictionaryProblemSink(nullptr);
+  }
+  ProblemCapture(const ProblemCapture&) = delete;
+  ProblemCapture& operator=(const ProblemCapture&) = delete;
+
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    std::istringstream in(text_.str());
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  }
+
+ private:
+  std::ostream& err_;
+  std::ostringstream text_;
+};
+
+Json RcJson(const Answer& answer, bool nameOnly) {
+  Json object = {{"rc", answer.rc}, {"result", answer.result}, {"name", ShiftJisToUtf8(answer.info.rcName)}};
+  if (!nameOnly) {
+    Json rows = Json::array();
+    for (const RcFruRow& row : answer.info.fru) {
+      rows.push_back({{"unit", ShiftJisToUtf8(row.unitMnemonic)},
+                      {"fru", ShiftJisToUtf8(row.fruMnemonic)},
+                      {"action", ShiftJisToUtf8(row.actionCode)},
+                      {"weight", ShiftJisToUtf8(row.weight)}});
+    }
+    object["fru"] = std::move(rows);
+    object["comment"] = ShiftJisToUtf8(CommentLines(answer.info.comment));
+  }
+  Json problems = Json::array();
+  for (const std::string& problem : answer.problems) problems.push_back(ShiftJisToUtf8(problem));
+  object["problems"] = std::move(problems);
   return object;
 }
 
-void PrintRcBlock(const Output& output, const std::string& rc, int result, const RcInfo& info, bool nameOnly) {
+void PrintRcBlock(const Output& output, const Answer& answer, bool nameOnly) {
   std::ostream& out = output.out;
-  out << "RC      : " << rc << "\nRESULT  : " << result << "\nNAME    : ";
+  const RcInfo& info = answer.info;
+  out << "RC      : " << answer.rc << "\nRESULT  : " << answer.result << "\nNAME    : ";
   output.conversion.ConvertText(info.rcName, out);
   out << '\n';
   if (!nameOnly) {
@@ -90,17 +132,12 @@ void PrintRcBlock(const Output& output, const std::string& rc, int result, const
       out << '\n';
     }
   }
-  out << '\n';
-}
-
-// The RCs to look up: the operands, or the lines of standard input.
-std::vector<std::string> RcTexts(const RcdictOptions& options, std::istream& in) {
-  if (!options.operands.empty()) return options.operands;
-  std::vector<std::string> texts;
-  for (std::string line; std::getline(in, line);) {
-    if (line.find_first_not_of(" \t\r") != std::string::npos) texts.push_back(line);
+  for (const std::string& problem : answer.problems) {
+    out << "PROBLEM : ";
+    output.conversion.ConvertText(problem, out);
+    out << '\n';
   }
-  return texts;
+  out << '\n';
 }
 
 RunMode LookupMode(const RcdictOptions& options) {
@@ -110,33 +147,53 @@ RunMode LookupMode(const RcdictOptions& options) {
   return mode;
 }
 
+// Looks up one RC text and prints its answer; false when the lookup failed
+// or met problems.
+bool AnswerRc(const RcdictOptions& options, const std::string& path, const std::string& text, const Output& output) {
+  Answer answer;
+  const std::optional<std::string> rc = RcDigits(text);
+  answer.rc = rc.value_or(text);
+  if (!rc) {
+    output.err << "rcdict: not an RC of 16 hexadecimal digits: " << text << '\n';
+  } else {
+    const ProblemCapture capture(output.err);
+    answer.result = options.preloaded ? GetRcNamePreloaded(*rc, path, answer.info)
+                                      : LookUpRcText(*rc, LookupMode(options), path, answer.info);
+    answer.problems = capture.Lines();
+  }
+  if (output.json) {
+    PrintJson(output.out, RcJson(answer, options.preloaded));
+  } else {
+    PrintRcBlock(output, answer, options.preloaded);
+  }
+  return answer.result >= 0 && answer.problems.empty();
+}
+
 int RunLookup(const RcdictOptions& options, const std::string& path, std::istream& in, const Output& output) {
   if (options.preloaded && PreloadDictionaryFile(path) != 1) {
     output.err << "rcdict: the dictionary can't be loaded: " << path << '\n';
     return kRcdictUsage;
   }
-  int status = kRcdictOk;
-  for (const std::string& text : RcTexts(options, in)) {
-    RcInfo info;
-    const std::optional<std::string> rc = RcDigits(text);
-    int result = kRcTextTooShortResult;
-    if (!rc) {
-      output.err << "rcdict: not an RC of 16 hexadecimal digits: " << text << '\n';
-    } else if (options.preloaded) {
-      result = GetRcNamePreloaded(*rc, path, info);
-    } else {
-      result = LookUpRcText(*rc, LookupMode(options), path, info);
+  bool failed = false;
+  // Each answer is out before the next RC is read, so a reader that feeds
+  // RCs one by one gets each answer at once; output that can't be written
+  // ends the lookups.
+  const auto answer = [&](const std::string& text) {
+    failed |= !AnswerRc(options, path, text, output);
+    if (output.flushEachAnswer) output.out.flush();
+    return !output.out.bad();
+  };
+  if (!options.operands.empty()) {
+    for (const std::string& text : options.operands) {
+      if (!answer(text)) break;
     }
-    if (result < 0) status = kRcdictFailed;
-    const std::string shown = rc.value_or(text);
-    if (output.json) {
-      PrintJson(output.out, RcJson(shown, result, info, options.preloaded));
-    } else {
-      PrintRcBlock(output, shown, result, info, options.preloaded);
+  } else {
+    for (std::string line; std::getline(in, line);) {
+      if (line.find_first_not_of(" \t\r") != std::string::npos && !answer(line)) break;
     }
   }
   if (options.preloaded) ReleaseRcDictionary();
-  return status;
+  return failed ? kRcdictFailed : kRcdictOk;
 }
 
 int RunCheck(const std::string& path, const Output& output) {
@@ -163,14 +220,15 @@ void PrintCoverage(const Output& output, const RcCoverage& coverage) {
     PrintJson(output.out, {{"records", coverage.records},
                            {"distinct", coverage.distinct},
                            {"found", coverage.found},
+                           {"found_with_problems", coverage.foundWithProblems},
                            {"unknown", coverage.unknown},
                            {"failed", coverage.failed},
                            {"unknown_rcs", std::move(unknown)}});
     return;
   }
-  output.out << "records  : " << coverage.records << "\ndistinct : " << coverage.distinct
-             << "\nfound    : " << coverage.found << "\nunknown  : " << coverage.unknown
-             << "\nfailed   : " << coverage.failed << '\n';
+  output.out << "records             : " << coverage.records << "\ndistinct            : " << coverage.distinct
+             << "\nfound               : " << coverage.found << "\nfound with problems : " << coverage.foundWithProblems
+             << "\nunknown             : " << coverage.unknown << "\nfailed              : " << coverage.failed << '\n';
   if (coverage.unknownRcs.empty()) return;
   output.out << "unknown RCs, most frequent first:\n";
   for (const UnknownRc& rc : coverage.unknownRcs) output.out << "  " << rc.rc << "  " << rc.count << '\n';
@@ -186,12 +244,17 @@ int RunCover(const RcdictOptions& options, const std::string& path, const Output
   }
   std::vector<ReferenceCode> rcs;
   for (const RcEntry& entry : DecodeRcLog(image)) rcs.push_back(entry.rc);
-  const RcCoverage coverage = CountRcCoverage(rcs, [&path](const std::string& rc) {
+  const RcCoverage coverage = CountRcCoverage(rcs, [&path, &output](const std::string& rc) {
     RcInfo info;
-    return LookUpRcText(rc, kRcInfoRunMode, path, info);
+    const ProblemCapture capture(output.err);
+    const int result = LookUpRcText(rc, kRcInfoRunMode, path, info);
+    // The counts say how many; standard error keeps what was said.
+    const std::vector<std::string> problems = capture.Lines();
+    for (const std::string& problem : problems) output.err << rc << ": " << problem << '\n';
+    return RcTextResult(result, !problems.empty());
   });
   PrintCoverage(output, coverage);
-  return coverage.failed > 0 ? kRcdictFailed : kRcdictOk;
+  return coverage.failed > 0 || coverage.lookupsWithProblems > 0 ? kRcdictFailed : kRcdictOk;
 }
 
 // The dictionary named with --dict, or the machine's; nothing, after saying
@@ -209,7 +272,7 @@ std::optional<std::string> DictionaryPath(const RcdictOptions& options, std::ost
 }  // namespace
 
 int RunRcdict(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err,
-              const char* lang) {
+              const char* lang, bool flushEachAnswer) {
   std::string error;
   const std::optional<RcdictOptions> options = ParseRcdictOptions(args, error);
   if (!options) {
@@ -230,7 +293,7 @@ int RunRcdict(std::span<const std::string> args, std::istream& in, std::ostream&
   if (!path) return kRcdictUsage;
   TextConversion conversion;
   conversion.Open(lang);
-  const Output output{out, err, conversion, options->json};
+  const Output output{out, err, conversion, options->json, flushEachAnswer};
   if (options->command == "lookup") return RunLookup(*options, *path, in, output);
   if (options->command == "check") return RunCheck(*path, output);
   return RunCover(*options, *path, output);

@@ -14,8 +14,10 @@ namespace rcv {
 inline constexpr int kRcTextTooShortResult = -1;
 
 // Runs rcdict on its command line (the program name first); `lang` is the
-// value of LANG (or null), for the text output. Returns the exit status.
+// value of LANG (or null), for the text output; with `flushEachAnswer`
+// every lookup's answer is flushed before the next RC is read (a pipe or a
+// terminal waits for it). Returns the exit status.
 int RunRcdict(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err,
-              const char* lang);
+              const char* lang, bool flushEachAnswer);
 
 }  // namespace rcv

@@ -40,11 +40,12 @@ const std::string_view kRcdictUsageText =
     "  lookup  names each RC (16 or more hexadecimal digits; blanks and '+' are\n"
     "          dropped); without RCs they are read from standard input, one a line\n"
     "  check   reads every script and companion file the dictionary reaches and\n"
-    "          reports PATH:LINE: error|warning: TEXT\n"
-    "  cover   looks up every record of rc.log and counts found, unknown and\n"
-    "          failed RCs\n"
-    "Exit status: 0 success, 1 a lookup failed or check found an error,\n"
-    "2 a usage error or a dictionary that can't be found.\n";
+    "          reports PATH:LINE: error|warning|note: TEXT\n"
+    "  cover   looks up every record of rc.log and counts found RCs (apart\n"
+    "          those whose lookup met problems), unknown and failed ones\n"
+    "Exit status: 0 success, 1 a lookup failed or met problems, or check found\n"
+    "an error, 2 a usage error or a dictionary that can't be found, 3 standard\n"
+    "output could not be written.\n";
 
 namespace {
 

@@ -15,8 +15,9 @@
 namespace rcv {
 
 inline constexpr int kRcdictOk = 0;
-inline constexpr int kRcdictFailed = 1;  // a lookup failed, check found an error
-inline constexpr int kRcdictUsage = 2;   // a usage error, or no dictionary
+inline constexpr int kRcdictFailed = 1;       // a lookup failed, check found an error
+inline constexpr int kRcdictUsage = 2;        // a usage error, or no dictionary
+inline constexpr int kRcdictWriteFailed = 3;  // standard output could not be written
 
 extern const std::string_view kRcdictUsageText;
 

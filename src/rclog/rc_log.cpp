@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/byte_order.h"
+#include "shell/failure_report.h"
 #include "shell/file_block.h"
 #include "shell/roots.h"
 
@@ -54,8 +55,11 @@ std::vector<RcEntry> DecodeRcLog(std::span<const std::uint8_t> image) {
 int LoadRcLog(std::ostream& out, std::vector<RcEntry>& entries) {
   // A log that can't be opened leaves the cleared image, which reads as empty.
   std::vector<std::uint8_t> image(kRcLogSize, 0);
-  if (ReadFileBlock(VrkLogPath("rc.log"), image) == kFileShortRead) {
+  const std::string path = VrkLogPath("rc.log");
+  std::string reason;
+  if (ReadFileBlock(path, image, &reason) == kFileShortRead) {
     out << kRcLogReadFailed << '\n';
+    ReportFileFailure(path, reason);
     return -1;
   }
   entries = DecodeRcLog(image);

@@ -1,11 +1,12 @@
 #include "rclog/save_rc.h"
 
 #include <algorithm>
-#include <fstream>
 #include <vector>
 
 #include "dict/rc_lookup.h"
 #include "shell/console.h"
+#include "shell/export_file.h"
+#include "shell/failure_report.h"
 #include "shell/machine_identity.h"
 #include "shell/roots.h"
 
@@ -31,14 +32,17 @@ std::string OutputPath(const Screen& screen) {
   return screen.options.outputFile.empty() ? VrkLogPath(kRcTextFileName) : screen.options.outputFile;
 }
 
-SaveResult SaveRcText(const Screen& screen, const std::string& path, std::span<const RcEntry> entries,
-                      RcLookup lookup) {
-  std::ofstream file(path, std::ios::out | std::ios::trunc);
-  if (!file.is_open()) return SaveResult::kOpenFailed;
-  WriteRcText(file, screen, entries, lookup);
-  // A full disk often shows only when the buffered text is finally written.
-  file.close();
-  return file ? SaveResult::kSaved : SaveResult::kWriteFailed;
+SaveResult SaveRcText(const Screen& screen, const std::string& path, std::span<const RcEntry> entries, RcLookup lookup,
+                      std::string& reason) {
+  ExportFile file(path);
+  if (!file.Open()) {
+    reason = file.reason();
+    return SaveResult::kOpenFailed;
+  }
+  WriteRcText(file.text(), screen, entries, lookup);
+  if (file.Commit()) return SaveResult::kSaved;
+  reason = file.reason();
+  return SaveResult::kWriteFailed;
 }
 
 }  // namespace
@@ -72,15 +76,18 @@ int SaveRc(Screen& screen, RcLookup lookup) {
     return 1;
   }
   const std::string path = OutputPath(screen);
-  switch (SaveRcText(screen, path, entries, lookup)) {
+  std::string reason;
+  switch (SaveRcText(screen, path, entries, lookup, reason)) {
     case SaveResult::kSaved:
       if (!screen.options.saveRcRun) screen.out() << "RC LOG saved.(file : " << path << ")\n";
       break;
     case SaveResult::kOpenFailed:
       screen.out() << "RC LOG save file open failed.\n";
+      ReportFileFailure(path, reason);
       break;
     case SaveResult::kWriteFailed:
       screen.out() << "RC LOG save file write failed.\n";
+      ReportFileFailure(path, reason);
       break;
   }
   PauseUnlessSaveRcRun(screen);

@@ -1,9 +1,10 @@
 #include "sel/display_sel.h"
 
 #include <array>
-#include <fstream>
 
 #include "sel/sel_log.h"
+#include "shell/export_file.h"
+#include "shell/failure_report.h"
 #include "shell/file_block.h"
 #include "shell/roots.h"
 
@@ -18,18 +19,18 @@ constexpr std::string_view kSelHeading =
 // Reads sel.log into `log`; prints the reason and returns false when there
 // is nothing to list.
 bool ReadSelLog(Screen& screen, std::array<std::uint8_t, kSelLogSize>& log, SelHeader& header) {
-  const int result = ReadFileBlock(VrkLogPath("sel.log"), log);
-  if (result == kFileOpenFailed) {
-    screen.out() << "SEL LOG open failed.\n";
-    return false;
-  }
+  const std::string path = VrkLogPath("sel.log");
+  std::string reason;
+  const int result = ReadFileBlock(path, log, &reason);
   if (result != kFileOk) {
-    screen.out() << "SEL LOG read failed.\n";
+    screen.out() << (result == kFileOpenFailed ? "SEL LOG open failed.\n" : "SEL LOG read failed.\n");
+    ReportFileFailure(path, reason);
     return false;
   }
   header = DecodeSelHeader(log);
   if (CheckSelHeader(header) != SelCheck::kValid) {
     screen.out() << "SEL LOG invalid.\n";
+    ReportFileFailure(path, SelHeaderFault(header));
     return false;
   }
   return true;
@@ -70,16 +71,16 @@ int ShowSelHistory(Screen& screen) {
   if (!toFile) {
     WriteSelListing(screen, screen.out(), log, header);
   } else {
-    std::ofstream file(screen.options.outputFile, std::ios::binary | std::ios::trunc);
-    if (!file) {
+    ExportFile file(screen.options.outputFile);
+    if (!file.Open()) {
       screen.out() << "SEL LOG save file open failed.\n\n";
+      ReportFileFailure(screen.options.outputFile, file.reason());
       return -1;
     }
-    WriteSelListing(screen, file, log, header);
-    // A full disk often shows only when the buffered text is finally written.
-    file.close();
-    if (!file) {
+    WriteSelListing(screen, file.text(), log, header);
+    if (!file.Commit()) {
       screen.out() << "SEL LOG save file write failed.\n\n";
+      ReportFileFailure(screen.options.outputFile, file.reason());
       return -1;
     }
   }

@@ -18,6 +18,19 @@ SelCheck CheckSelHeader(const SelHeader& header) {
   return SelCheck::kValid;
 }
 
+std::string SelHeaderFault(const SelHeader& header) {
+  char text[96];
+  if (header.validity != kSelValidMark) {
+    std::snprintf(text, sizeof text, "validity mark is 0x%02X, expected 0xFF", header.validity);
+  } else if (header.newestIndex == kSelNothingWritten) {
+    std::snprintf(text, sizeof text, "no entry written yet (newest index 0xFFFFFFFF)");
+  } else {
+    std::snprintf(text, sizeof text, "newest index %u lies outside the %zu-slot ring", header.newestIndex,
+                  kSelSlotCount);
+  }
+  return text;
+}
+
 std::vector<std::size_t> SelSlotsNewestFirst(const SelHeader& header) {
   std::vector<std::size_t> slots;
   if (CheckSelHeader(header) != SelCheck::kValid) return slots;

@@ -51,6 +51,8 @@ SelHeader DecodeSelHeader(std::span<const std::uint8_t, kSelLogSize> log);
 
 // Whether the header describes entries that lie in the ring.
 SelCheck CheckSelHeader(const SelHeader& header);
+// What is wrong with a header that fails the check, in a few words.
+std::string SelHeaderFault(const SelHeader& header);
 
 // The slots to list, newest first: from the newest index down to 0, then,
 // when the ring has wrapped, from 511 down to the slot after the newest.

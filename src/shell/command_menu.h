@@ -23,6 +23,7 @@ struct CommandEntry {
 inline constexpr int kExitNormal = 1;
 inline constexpr int kExitNoIdentity = 255;
 inline constexpr int kExitInformation = 0;  // after --help or --version
+inline constexpr int kExitWriteFailed = 3;  // --help or --version could not be written
 
 // Runs the whole program on the given command line and terminal; `lang` is
 // the value of LANG (or null). Returns the exit status.

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "shell/failure_report.h"
+
 #include "base/regular_file.h"
 #include "shell/roots.h"
 #include "shell/setup_file.h"
@@ -33,8 +35,9 @@ std::string CutRevision(std::string line) {
   return line;
 }
 
-int Fail(std::ostream& out, std::string_view message) {
+int Fail(std::ostream& out, std::string_view message, std::string_view path, std::string_view reason) {
   out << message << '\n';
+  ReportFileFailure(path, reason);
   return -1;
 }
 
@@ -48,15 +51,24 @@ int LoadMachineIdentity(MachineIdentity& identity, std::ostream& out) {
 
   bool found = false;
   identity.confDir = LookupCommon("CONF_DIR", setupPath, found);
-  if (!found || identity.confDir.empty()) return Fail(out, "Getting RC table path failed.");
+  if (!found || identity.confDir.empty()) {
+    return Fail(out, "Getting RC table path failed.", setupPath, SetupKeyReason(setupPath, "COMMON", "CONF_DIR"));
+  }
   identity.modelFru = LookupCommon("CODE", setupPath, found);
-  if (!found || identity.modelFru.empty()) return Fail(out, "Getting CODE failed.");
+  if (!found || identity.modelFru.empty()) {
+    return Fail(out, "Getting CODE failed.", setupPath, SetupKeyReason(setupPath, "COMMON", "CODE"));
+  }
 
   const std::string rcrevPath = DictionaryFilePath(identity.confDir, "rcrev");
-  UniqueFile rcrev = OpenRegularFile(rcrevPath);
-  if (!rcrev) return Fail(out, "Rcrev file open error.");
+  std::string reason;
+  FileAccess access = FileAccess::kOk;
+  UniqueFile rcrev = OpenRegularFile(rcrevPath, &access, &reason);
+  if (access == FileAccess::kCannotOpen) return Fail(out, "Rcrev file open error.", rcrevPath, reason);
+  // A path that opens but can't be read has no first line.
   char line[kRcRevLineSize];
-  if (std::fgets(line, sizeof line, rcrev.get()) == nullptr) return Fail(out, "Rcrev get failed.");
+  if (!rcrev || std::fgets(line, sizeof line, rcrev.get()) == nullptr) {
+    return Fail(out, "Rcrev get failed.", rcrevPath, reason.empty() ? "file is empty" : reason);
+  }
   identity.rcRev = CutRevision(line);
   return 1;
 }

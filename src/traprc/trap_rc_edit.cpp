@@ -10,18 +10,30 @@ namespace rcv {
 
 namespace {
 
+// The answer as the pattern's buffer keeps it: its first 33 characters.
+// When the cut drops anything but blanks, the pattern that remains is not
+// the one typed, so it is refused rather than taken; a fault the cut text
+// shows on its own (an invalid character) is still named first.
+RcPatternCheck CheckCutAnswer(const std::string& answer, RcPattern& pattern, char& bad) {
+  const std::size_t kept = kRcAnswerSize - 1;
+  const bool typedCut = answer.size() > kept && answer.find_first_not_of(" \t", kept) != std::string::npos;
+  RcPattern parsed;
+  const RcPatternCheck check = ParseRcPattern(std::string_view(answer).substr(0, kept), parsed, bad);
+  if (check == RcPatternCheck::kBadCharacter) return check;
+  if (typedCut) return RcPatternCheck::kBadLength;
+  if (check == RcPatternCheck::kOk) pattern = parsed;
+  return check;
+}
+
 // Asks until the answer is a well-formed pattern; false when the engineer quits.
 bool AskForPattern(Screen& screen, RcPattern& pattern) {
   for (;;) {
     screen.out() << "Input RC ([q]) : ";
-    // Read whole: an answer cut to the RC's field could keep 24 digits that
-    // are not the ones typed, so a longer answer is refused instead.
+    // Read whole, so that what the cut drops can be told.
     const std::string answer = ReadTqrAnswer(screen, kInputLineBufferSize);
     if (IsQuitAnswer(answer)) return false;
     char bad = 0;
-    const RcPatternCheck check =
-        answer.size() < kRcAnswerSize ? ParseRcPattern(answer, pattern, bad) : RcPatternCheck::kBadLength;
-    switch (check) {
+    switch (CheckCutAnswer(answer, pattern, bad)) {
       case RcPatternCheck::kOk:
         return true;
       case RcPatternCheck::kNothing:

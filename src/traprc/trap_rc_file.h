@@ -21,9 +21,16 @@ int LoadTrapRcDir(std::ostream& out, std::string& confDir);
 // table as it was. 1, or -1 after a message.
 int LoadTrapRcTable(std::ostream& out, const std::string& confDir, TrapRcTable& table);
 
-// Writes the whole table over a 512-byte file. 1, or -1: after a message
-// when the file can't be opened or written, silently when it is missing or
-// of another size.
-int SaveTrapRcTable(std::ostream& out, const std::string& confDir, const TrapRcTable& table);
+// What a save tells besides success and failure: another editor wrote the
+// table since it was loaded, so nothing was written.
+inline constexpr int kTrapRcChangedElsewhere = 0;
+
+// Writes the whole table over a 512-byte file, under an advisory lock and
+// only when the file still holds `loaded`, the image the screen showed.
+// 1; kTrapRcChangedElsewhere after a message, when the file differs or
+// another editor holds the lock; or -1: after a message when the file
+// can't be opened or written, silently when it is missing or of another
+// size.
+int SaveTrapRcTable(std::ostream& out, const std::string& confDir, const TrapRcTable& table, const TrapRcTable& loaded);
 
 }  // namespace rcv

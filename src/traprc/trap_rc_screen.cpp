@@ -46,9 +46,11 @@ std::vector<TrapRcView> ViewsOfKind(const std::vector<TrapRcView>& used, std::ui
   return listed;
 }
 
-// Writes the changed table; false after the failure message.
-bool SaveChange(Screen& screen, const std::string& confDir, const TrapRcTable& table) {
-  if (SaveTrapRcTable(screen.out(), confDir, table) == 1) return true;
+// Writes the changed table; false after the failure message. A table that
+// another editor changed meanwhile is not written, and the next pass shows
+// it as it now is.
+bool SaveChange(Screen& screen, const std::string& confDir, const TrapRcTable& table, const TrapRcTable& loaded) {
+  if (SaveTrapRcTable(screen.out(), confDir, table, loaded) != -1) return true;
   screen.out() << "TRAPRCTBL update failed.\n\n";
   return false;
 }
@@ -80,18 +82,19 @@ int RunTrapRcScreen(Screen& screen, const std::string& confDir, std::uint8_t kin
       screen.out() << "TRAPRCTBL read failed.\n\n";
       return -1;
     }
+    const TrapRcTable loaded = table;
     const std::vector<TrapRcView> used = UsedRecordViews(table);
     const std::vector<TrapRcView> listed = ViewsOfKind(used, kind);
     PrintList(screen, kind, listed);
     switch (ReadTrapRcAction(screen, kind)) {
       case kActionAdd:
-        if (AddTrapRc(screen, table, used, kind) == 1 && !SaveChange(screen, confDir, table)) return -1;
+        if (AddTrapRc(screen, table, used, kind) == 1 && !SaveChange(screen, confDir, table, loaded)) return -1;
         break;
       case kActionDelete:
         if (listed.empty()) {
           screen.out() << KindTexts(kind).name << " not set.\n";
           WaitEnterKey(screen.console);
-        } else if (DeleteTrapRc(screen, table, listed) == 1 && !SaveChange(screen, confDir, table)) {
+        } else if (DeleteTrapRc(screen, table, listed) == 1 && !SaveChange(screen, confDir, table, loaded)) {
           return -1;
         }
         break;

@@ -1,7 +1,6 @@
 // Display MAR in the built program: the index, a record with its logs, and
 // every failure on the way, run as the single command "dm".
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <functional>
 #include <sstream>
@@ -78,16 +77,12 @@ TEST_F(MarlogE2eTest, EachFailureHasItsMessage) {
       {[&] { fixture::WriteMarlogIndex(tree_, ""); }, "1\n", Index("") + "\n" + std::string(kPrompt) + "\n"},
       {[&] { std::filesystem::remove(marDir + "marlog.idx"); }, "",
        marDir + "marlog.idx open error.\nMARLOG not exist.\n\n"},
-      {[&] { std::filesystem::remove(marDir + "marlog.idx"), mkfifo((marDir + "marlog.idx").c_str(), 0600); }, "",
-       marDir + "marlog.idx open error.\nMARLOG not exist.\n\n"},
       {[&] { std::filesystem::remove(tree_.MainteData() / "call_reason.csv"); }, "q\n",
        "Call reason table file open failed.\n" + unknown + "\n\n"},
       {[&] { fixture::WriteCallReasons(tree_, ""); }, "", "Call reason table file invalid.\n" + unknown + "\n"},
       {[] {}, "1\n", kIndex + "\nMAR file open failed.\nMARLOG read failed.\n\n"},
       {[&] { tree_.WriteFile(MarPath("B"), std::string(5119, 'm')); }, "1\n",
        kIndex + "\nMAR file read failed.\nMARLOG read failed.\n\n"},
-      {[&] { std::filesystem::create_directories(MarPath("B")); }, "1\n",
-       kIndex + "\nMAR file open failed.\nMARLOG read failed.\n\n"},
       {[&] { fixture::WriteMarlogIndex(tree_, "1,20231201,100000,0001,..\n"); }, "1\n",
        Index("  1  2023/12/01 10:00:00 [0001]Hardware error\n") + badName},
       {[&] { fixture::WriteMarlogIndex(tree_, "1,2023,10,0001,   \n"); }, "1\n",
@@ -98,6 +93,40 @@ TEST_F(MarlogE2eTest, EachFailureHasItsMessage) {
     SetUp();
     c.prepare();
     EXPECT_EQ("\n" + c.screen, Run(c.input).screen) << c.screen;
+  }
+}
+
+// The rows shown end at a blank line, but the answer is bounded by every
+// line of the index: the third line can still be chosen.
+TEST_F(MarlogE2eTest, LinesAfterABlankLineAreHiddenButCanBeChosen) {
+  fixture::WriteMarlogIndex(tree_, "1,20231201,100000,0001,A\n\n1,20231203,090000,0002,B\n");
+  fixture::WriteMarRecord(tree_, "B", {});
+  std::ostringstream detail;
+  const std::vector<std::uint8_t> file = fixture::BuildMarFile({});
+  PrintMarRecord(std::span<const std::uint8_t, kMarRecordSize>(file.data(), kMarRecordSize), TextConversion(), detail);
+  const std::string index = Index("  1  2023/12/01 10:00:00 [0001]Hardware error\n");
+  EXPECT_EQ("\n" + index + "\n" + std::string(kPrompt) + "\n" + detail.str() +
+                "-- End of data. --\n\nPRESS ENTER KEY\n\n" + index + "\n",
+            Run("4\n3\n\n").screen);
+}
+
+// Only a folder name that leaves the MAR folder is refused.
+TEST_F(MarlogE2eTest, FolderNamesThatStayInsideTheMarFolderAreFollowed) {
+  const std::string badName = "MAR directory name invalid.\nMARLOG read failed.\n\n";
+  const struct {
+    std::string_view name;
+    bool shown;
+  } kCases[] = {{".", true},       {"a/b", true},     {"./a//b/", true}, {"..", false},
+                {"a/../b", false}, {"../mar", false}, {"/tmp", false}};
+  for (const auto& c : kCases) {
+    std::filesystem::remove_all(fixture::MarDir(tree_));
+    SetUp();
+    fixture::WriteMarlogIndex(tree_, "1,20231201,100000,0001," + std::string(c.name) + "\n");
+    fixture::WriteMarRecord(tree_, "a/b", {});
+    fixture::WriteMarRecord(tree_, ".", {});
+    const std::string screen = Run("1\n\n").screen;
+    EXPECT_EQ(c.shown, screen.find("-- End of data. --") != std::string::npos) << c.name;
+    EXPECT_EQ(!c.shown, screen.ends_with(badName)) << c.name;
   }
 }
 

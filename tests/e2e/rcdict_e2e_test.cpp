@@ -1,6 +1,9 @@
 // rcdict, the dictionary maintainer's command, on the demo dictionary: each
 // command in text and JSON, and its exit statuses.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <nlohmann/json.hpp>
 
@@ -58,7 +61,8 @@ TEST_F(RcdictE2eTest, LookupAsJsonFromStandardInput) {
                     {{"unit", "MB"}, {"fru", "FAN_CABLE"}, {"action", "CHK"}, {"weight", "2"}}}},
                   {"comment",
                    "装置内部の環境異常を検出しました。\nファンの回転状態と吸気温度を確認してください。\n"
-                   "異常が続く場合は、保守員に連絡してください。"}}),
+                   "異常が続く場合は、保守員に連絡してください。"},
+                  {"problems", Json::array()}}),
             lines[0]);
   EXPECT_EQ(-3, lines[1]["result"]);
   EXPECT_EQ(-1, lines[2]["result"]);
@@ -66,17 +70,89 @@ TEST_F(RcdictE2eTest, LookupAsJsonFromStandardInput) {
   EXPECT_EQ(1, run.exitStatus);
 }
 
-TEST_F(RcdictE2eTest, PreloadedLookupCarriesVariablesAndKeepsDiagnosticsOffTheOutput) {
+// Standard input stays open: each answer must come while rcdict waits for
+// the next RC (a hang ends in the 20 seconds of poll).
+TEST_F(RcdictE2eTest, LookupAnswersEachLineBeforeTheNextIsRead) {
+  int in[2];
+  int out[2];
+  ASSERT_TRUE(pipe(in) == 0 && pipe(out) == 0);
+  const char* dir = std::getenv("RCV_PROGRAM_DIR");
+  const std::string program = std::string(dir != nullptr ? dir : "build") + "/rcdict";
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(in[0], STDIN_FILENO);
+    dup2(out[1], STDOUT_FILENO);
+    close(in[1]);
+    setenv("RCVIEWER_ROOT", tree_.root().c_str(), 1);
+    execl(program.c_str(), "rcdict", "lookup", "--json", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(out[1]);
+  for (const std::string rc : {"4701001000000001", "4A04024000000001"}) {
+    ASSERT_TRUE(write(in[1], (rc + "\n").c_str(), rc.size() + 1) > 0);
+    std::string line;
+    pollfd ready{out[0], POLLIN, 0};
+    for (char c = 0; c != '\n' && poll(&ready, 1, 20000) == 1 && read(out[0], &c, 1) == 1;) line += c;
+    EXPECT_TRUE(line.starts_with("{\"rc\":\"" + rc + "\"")) << rc;
+  }
+  close(in[1]);
+  int status = -1;
+  waitpid(child, &status, 0);
+  EXPECT_EQ(0, WEXITSTATUS(status));
+}
+
+// Output that can't be written, whatever the command: a full device or a
+// descriptor closed before the start.
+TEST_F(RcdictE2eTest, AFailedWriteIsReportedWithItsOwnStatusByBothPrograms) {
+  tree_.WriteFile(tree_.root() / "work/top.csv", "BOGUS\n");
+  const std::pair<std::string_view, std::vector<std::string>> cases[] = {
+      {"rcdict", {"cover", "--json"}},
+      {"rcdict", {"lookup", "4701001000000001"}},
+      {"rcdict", {"--dict", (tree_.root() / "work/top.csv").string(), "check"}},
+      {"rcdict", {"--help"}},
+      {"rcdict", {"--version"}},
+      {"rcviewer", {"--help"}},
+      {"rcviewer", {"--version"}}};
+  const std::pair<const char*, std::string> targets[] = {{"/dev/full", "No space left on device"},
+                                                         {nullptr, "Bad file descriptor"}};
+  for (const auto& [program, args] : cases) {
+    for (const auto& [target, reason] : targets) {
+      const ViewerRun run = RunWithOutput(program, tree_.root().string(), args, target);
+      EXPECT_EQ(std::string(program) + ": write error: " + reason + "\n", run.errors) << testing::PrintToString(args);
+      EXPECT_EQ(3, run.exitStatus) << testing::PrintToString(args);
+    }
+  }
+}
+
+TEST_F(RcdictE2eTest, PreloadedLookupCarriesVariablesAndReportsEachLookupsDiagnosticsAsItsProblems) {
   tree_.WriteFile(tree_.DictionaryDir() / "rcdicttbl.csv",
                   "IFDEF,$sn = 1\nSET,%RC-NAME,AGAIN {G}\nELSE\nRC-CODE,GH\nSET,$sn,1\nSET,%RC-NAME,FIRST\n\\IFDEF\n"
                   "SET,BAD,x\nCOMMENT,%UNIT,MB\n");
   const ViewerRun run = Run({"lookup", "--preloaded", "--json", "4701001000000001", "5A01001000000001"});
   EXPECT_EQ(
-      "{\"rc\":\"4701001000000001\",\"result\":1,\"name\":\"FIRST\"}\n"
-      "{\"rc\":\"5A01001000000001\",\"result\":1,\"name\":\"AGAIN 4\"}\n",
+      "{\"rc\":\"4701001000000001\",\"result\":1,\"name\":\"FIRST\","
+      "\"problems\":[\"Ra_search cmdSet() Unexpected string [BAD]\"]}\n"
+      "{\"rc\":\"5A01001000000001\",\"result\":1,\"name\":\"AGAIN 4\","
+      "\"problems\":[\"Ra_search cmdSet() Unexpected string [BAD]\"]}\n",
       run.screen);
-  EXPECT_EQ("Ra_search cmdSet() Unexpected string [BAD]\nRa_search cmdSet() Unexpected string [BAD]\n", run.errors);
-  EXPECT_EQ(0, run.exitStatus);
+  EXPECT_EQ("", run.errors);
+  EXPECT_EQ(1, run.exitStatus);
+}
+
+// A FILE table that is gone leaves a name-less RC: found, but not clean.
+TEST_F(RcdictE2eTest, ALookupThatMetProblemsSaysSoAndFails) {
+  std::filesystem::remove(tree_.DictionaryDir() / "memtbl.csv");
+  const std::string problem = "FILE can't open [" + (tree_.DictionaryDir() / "memtbl.csv").string() + "]";
+  const ViewerRun lookup = Run({"lookup", "47 0201 21 00000001"});
+  EXPECT_TRUE(lookup.screen.ends_with("Replace DIMM1 if the error repeats.\nPROBLEM : " + problem + "\n\n"))
+      << lookup.screen;
+  EXPECT_EQ(1, lookup.exitStatus);
+  const ViewerRun cover = Run({"cover", "--json"});
+  const Json counts = JsonLines(cover.screen).at(0);
+  EXPECT_EQ(227, counts["found"]);
+  EXPECT_EQ(75, counts["found_with_problems"]);
+  EXPECT_EQ("4702002200000020: " + problem + "\n4702032100000010: " + problem + "\n", cover.errors);
+  EXPECT_EQ(1, cover.exitStatus);
 }
 
 TEST_F(RcdictE2eTest, CheckReportsFindingsAndCoverCountsTheLog) {
@@ -86,12 +162,14 @@ TEST_F(RcdictE2eTest, CheckReportsFindingsAndCoverCountsTheLog) {
 
   const ViewerRun cover = Run({"cover", "--json"});
   EXPECT_EQ(
-      "{\"records\":340,\"distinct\":10,\"found\":302,\"unknown\":38,\"failed\":0,\"unknown_rcs\":"
+      "{\"records\":340,\"distinct\":10,\"found\":302,\"found_with_problems\":0,\"unknown\":38,\"failed\":0,\"unknown_"
+      "rcs\":"
       "[{\"rc\":\"5109990100000001\",\"count\":19},{\"rc\":\"E700100200001000\",\"count\":19}]}\n",
       cover.screen);
   EXPECT_EQ(0, cover.exitStatus);
   EXPECT_EQ(
-      "records  : 340\ndistinct : 10\nfound    : 302\nunknown  : 38\nfailed   : 0\n"
+      "records             : 340\ndistinct            : 10\nfound               : 302\n"
+      "found with problems : 0\nunknown             : 38\nfailed              : 0\n"
       "unknown RCs, most frequent first:\n  5109990100000001  19\n  E700100200001000  19\n",
       Run({"cover"}).screen);
 

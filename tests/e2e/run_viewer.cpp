@@ -70,14 +70,21 @@ std::string ReadAndRemove(const std::filesystem::path& path) {
   return text;
 }
 
-ViewerRun RunProgram(const std::string& program, const std::string& root, const std::vector<std::string>& args,
-                     const std::string& input, const std::vector<std::string>& extraEnv) {
-  namespace fs = std::filesystem;
-  const fs::path inputPath = fs::path(root) / ".e2e-input";
-  const fs::path outputPath = fs::path(root) / ".e2e-output";
-  const fs::path errorPath = fs::path(root) / ".e2e-errors";
-  std::ofstream(inputPath, std::ios::binary) << input;
+struct ProgramFiles {
+  std::filesystem::path output;
+  std::filesystem::path errors;
+};
 
+ProgramFiles FilesOf(const std::string& root) {
+  return {std::filesystem::path(root) / ".e2e-output", std::filesystem::path(root) / ".e2e-errors"};
+}
+
+// Starts the program with standard input read from `in`. Standard output is
+// captured, or sent to `outTarget` when it is not empty (and closed when that
+// can't be opened).
+pid_t StartProgram(const std::string& program, const std::string& root, const std::vector<std::string>& args, int in,
+                   const std::vector<std::string>& extraEnv, const std::string& outTarget = {}) {
+  const ProgramFiles files = FilesOf(root);
   std::vector<std::string> argv = {program};
   argv.insert(argv.end(), args.begin(), args.end());
   std::vector<std::string> env = ChildEnvironment(root, extraEnv);
@@ -86,21 +93,60 @@ ViewerRun RunProgram(const std::string& program, const std::string& root, const 
 
   const pid_t child = fork();
   if (child == 0) {
-    const int in = open(inputPath.c_str(), O_RDONLY);
-    const int out = open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const int err = open(errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int out =
+        open(outTarget.empty() ? files.output.c_str() : outTarget.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int err = open(files.errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     dup2(in, STDIN_FILENO);
     dup2(out, STDOUT_FILENO);
     dup2(err, STDERR_FILENO);
+    if (out < 0) close(STDOUT_FILENO);
     execve(argPointers[0], argPointers.data(), envPointers.data());
     _exit(127);
   }
+  return child;
+}
+
+ViewerRun FinishProgram(pid_t child, const std::string& root) {
+  const ProgramFiles files = FilesOf(root);
   ViewerRun run;
   run.exitStatus = WaitWithLimit(child);
-  run.screen = ReadAndRemove(outputPath);
-  run.errors = ReadAndRemove(errorPath);
-  fs::remove(inputPath);
+  run.screen = ReadAndRemove(files.output);
+  run.errors = ReadAndRemove(files.errors);
   return run;
+}
+
+ViewerRun RunProgram(const std::string& program, const std::string& root, const std::vector<std::string>& args,
+                     const std::string& input, const std::vector<std::string>& extraEnv,
+                     const std::string& outTarget = {}) {
+  const std::filesystem::path inputPath = std::filesystem::path(root) / ".e2e-input";
+  std::ofstream(inputPath, std::ios::binary) << input;
+  const int in = open(inputPath.c_str(), O_RDONLY | O_CLOEXEC);
+  const pid_t child = StartProgram(program, root, args, in, extraEnv, outTarget);
+  close(in);
+  ViewerRun run = FinishProgram(child, root);
+  std::filesystem::remove(inputPath);
+  return run;
+}
+
+bool WriteAll(int fd, std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t put = write(fd, text.data(), text.size());
+    if (put <= 0) return false;
+    text.remove_prefix(static_cast<std::size_t>(put));
+  }
+  return true;
+}
+
+// Waits until the output file holds `text`, or the time limit passes.
+void WaitForScreen(const std::string& root, std::string_view text) {
+  const std::filesystem::path output = FilesOf(root).output;
+  const auto deadline = std::chrono::steady_clock::now() + kRunTimeLimit;
+  while (std::chrono::steady_clock::now() < deadline) {
+    std::ifstream file(output, std::ios::binary);
+    const std::string shown{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (shown.find(text) != std::string::npos) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
 }
 
 }  // namespace
@@ -112,6 +158,25 @@ ViewerRun RunViewer(const std::string& root, const std::vector<std::string>& arg
 
 ViewerRun RunRcdict(const std::string& root, const std::vector<std::string>& args, const std::string& input) {
   return RunProgram(ProgramPath("rcdict"), root, args, input, {});
+}
+
+ViewerRun RunWithOutput(std::string_view program, const std::string& root, const std::vector<std::string>& args,
+                        const char* outputPath) {
+  return RunProgram(ProgramPath(program), root, args, "", {}, outputPath != nullptr ? outputPath : "/nonexistent/");
+}
+
+ViewerRun RunViewerPausing(const std::string& root, const std::vector<std::string>& args, const std::string& before,
+                           std::string_view pauseAt, const std::function<void()>& during, const std::string& after) {
+  int pipeEnds[2];
+  if (pipe2(pipeEnds, O_CLOEXEC) != 0) return {};
+  const pid_t child = StartProgram(ProgramPath("rcviewer"), root, args, pipeEnds[0], {});
+  close(pipeEnds[0]);
+  WriteAll(pipeEnds[1], before);
+  WaitForScreen(root, pauseAt);
+  during();
+  WriteAll(pipeEnds[1], after);
+  close(pipeEnds[1]);
+  return FinishProgram(child, root);
 }
 
 }  // namespace rcv::e2e

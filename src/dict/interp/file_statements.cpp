@@ -86,7 +86,10 @@ StatementFlow cmdFile(StatementCall& call) {
   const std::string path = TableFilePath(call.scriptDir, StatementField(call, 1));
   std::string key = StatementField(call, 2, kFileKeyMax);
   TextLineReader table(context.sources, path);
-  if (!table.IsOpen()) return StatementFlow::kNextLine;
+  if (!table.IsOpen()) {
+    ReportProblem(context, "FILE can't open [" + path + "]");
+    return StatementFlow::kNextLine;
+  }
   ExpandFileKey(key, context);
   CutToLimit(key, kFileKeyMax);
   std::string row;
@@ -117,6 +120,7 @@ StatementFlow cmdCmtFile(StatementCall& call) {
     const std::string marker = Expanded(CommentSectionMarker(LineField(context, 2, index)), context, kCmtFileMarkerMax);
     TextLineReader comments(context.sources, path);
     if (!comments.IsOpen()) {
+      ReportProblem(context, "CMTFILE can't open [" + path + "]");
       // The run goes on with the block's next line as a statement.
       call.lineIndex = index;
       return StatementFlow::kNextLine;
@@ -170,8 +174,12 @@ StatementFlow cmdDspCmt(StatementCall& call) {
   SearchContext& context = call.context;
   const std::string fileName = Expanded(StatementField(call, 2), context, kFieldBufferSize - 1);
   const std::string recordName = StatementField(call, 1, kDspCmtRecordNameMax);
-  TextLineReader file(context.sources, FoldedFilePath(context.sources, call.scriptDir, fileName, kDspCmtPathMax));
-  if (!file.IsOpen()) return StatementFlow::kNextLine;
+  const std::string path = FoldedFilePath(context.sources, call.scriptDir, fileName, kDspCmtPathMax);
+  TextLineReader file(context.sources, path);
+  if (!file.IsOpen()) {
+    ReportProblem(context, "DSPCMT can't open [" + path + "]");
+    return StatementFlow::kNextLine;
+  }
   ClearUnlessMessageRecord(recordName, context);
   std::string line;
   while (file.ReadLine(line)) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <ostream>
+#include <string_view>
 
 #include "dict/state/search_context.h"
 
@@ -14,5 +15,11 @@ namespace rcv {
 
 // The context's stream, or standard output for a context of no dictionary.
 std::ostream& DiagnosticsOf(const SearchContext& context);
+
+// Problems a lookup meets without a diagnostic of its own (a FILE, CMTFILE
+// or DSPCMT file that can't be opened): the viewer shows nothing of them,
+// so they go only to the problem sink the dictionary lends the context,
+// one line each; without a sink they are dropped.
+void ReportProblem(const SearchContext& context, std::string_view text);
 
 }  // namespace rcv

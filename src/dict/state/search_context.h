@@ -28,6 +28,7 @@ struct SearchContext {
   ScriptSources* sources = nullptr;
   ExpressionMemory* expressions = nullptr;
   std::ostream* diagnostics = nullptr;
+  std::ostream* problems = nullptr;  // see ReportProblem (diagnostics.h)
 };
 
 // Returns the LineErrorFlags of the context and clears them.

@@ -1,0 +1,85 @@
+// Exports that fail half-way: the earlier export stays byte for byte and no
+// temporary file is left. The viewer runs with a file size limit, so that
+// a write past it fails (EFBIG) as on a full disk.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "fixture/fixture_tree.h"
+#include "fixture/rc_log_writer.h"
+#include "fixture/sel_log_writer.h"
+#include "run_viewer.h"
+
+namespace rcv::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Large enough for the screen and the input, too small for either export.
+constexpr rlim_t kFileSizeLimit = 2048;
+
+// Limits the size of the files this process and its children write, with
+// SIGXFSZ ignored so that the write fails instead of ending the program.
+class FileSizeLimit {
+ public:
+  FileSizeLimit() {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limited = saved_;
+    limited.rlim_cur = kFileSizeLimit;
+    setrlimit(RLIMIT_FSIZE, &limited);
+    savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, savedHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*savedHandler_)(int) = SIG_DFL;
+};
+
+TEST(ExportE2eTest, AFailedExportLeavesTheEarlierOneAsItWas) {
+  fixture::FixtureTree tree;
+  tree.WriteSetup();
+  fixture::WriteRcLog(tree, fixture::NumberedRcLog(200));
+  fixture::SelLogValues sel;
+  sel.newestIndex = 511;
+  sel.wrapMark = 0xFF;
+  sel.slots.resize(512);
+  tree.WriteFile(tree.VrkLogDir() / "sel.log", fixture::BuildSelLog(sel));
+  const fs::path exportDir = tree.root() / "exports";
+  const std::string target = (exportDir / "out.txt").string();
+  const struct {
+    std::vector<std::string> args;
+    std::string input;
+    std::string_view shown;
+  } kCases[] = {
+      {{kCeAccessCode, "-o", "sr", "-f", target}, "", "\nRC LOG save file write failed.\n"},
+      {{kCeAccessCode, "-o", "ds", "-f", target}, "", "\nSEL LOG save file write failed.\n\n"},
+      {{kCeAccessCode, "-f", target}, "sr\ny\n\nq\n", "\nRC LOG save file write failed.\nPRESS ENTER KEY\n"},
+  };
+  for (const auto& c : kCases) {
+    for (const bool earlier : {true, false}) {
+      fs::remove_all(exportDir);
+      fs::create_directories(exportDir);
+      if (earlier) tree.WriteFile(target, "last week's export\n");
+      ViewerRun run;
+      {
+        const FileSizeLimit limit;
+        run = RunViewer(tree.root().string(), c.args, c.input);
+      }
+      EXPECT_NE(std::string::npos, run.screen.find(c.shown)) << c.args[2] << run.screen;
+      EXPECT_EQ(earlier ? "last week's export\n" : "", fs::exists(target) ? tree.ReadFile(target) : "") << c.args[2];
+      EXPECT_EQ(earlier ? 1 : 0, std::distance(fs::directory_iterator(exportDir), fs::directory_iterator()))
+          << c.args[2];
+    }
+  }
+}
+
+}  // namespace
+}  // namespace rcv::e2e
