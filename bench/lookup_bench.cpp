@@ -8,10 +8,10 @@
 #include "fixture/demo_dictionary.h"
 #include "fixture/demo_tree.h"
 #include "fixture/fixture_tree.h"
-#include "fixture/screen_harness.h"
 #include "look_up_in_turn.h"
 #include "rclog/rc_list.h"
 #include "rclog/rc_log.h"
+#include "support/screen_harness.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 
 #include <thread>
 
-#include "dict/brace_expansion.h"
-#include "dict/expression.h"
+#include "dict/expr/brace_expansion.h"
+#include "dict/expr/expression.h"
 #include "dict/preloaded_dictionary.h"
 #include "dict/rc_lookup.h"
-#include "dict/record_table.h"
-#include "dict/search_context.h"
-#include "dict/variable_table.h"
+#include "dict/state/record_table.h"
+#include "dict/state/search_context.h"
+#include "dict/state/variable_table.h"
 #include "fixture/reference_workload.h"
 #include "look_up_in_turn.h"
 #include "shell/file_watch.h"
@@ -76,14 +76,14 @@ BENCHMARK(BM_GetRcNamePreloadedFlat);
 class FilledContext {
  public:
   FilledContext() {
-    rcv::InitRecordTable(context);
+    context.records.Init();
     const std::string_view rc = "4101003A00120001";
     for (std::size_t i = 0; i < rc.size(); ++i) {
       rcv::SetVariable(std::string(1, static_cast<char>('G' + i)), rc.substr(i, 1), context);
     }
-    rcv::DefineValue("%UNIT", "U01{L}", context);
+    context.records.DefineValue("%UNIT", "U01{L}");
   }
-  ~FilledContext() { rcv::FreeRecordTable(context); }
+  ~FilledContext() { context.records.Free(); }
   rcv::SearchContext context;
 };
 

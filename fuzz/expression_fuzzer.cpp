@@ -6,16 +6,16 @@
 #include <string>
 #include <string_view>
 
-#include "dict/brace_expansion.h"
-#include "dict/expression.h"
-#include "dict/record_table.h"
-#include "dict/search_context.h"
-#include "dict/variable_table.h"
+#include "dict/expr/brace_expansion.h"
+#include "dict/expr/expression.h"
+#include "dict/state/record_table.h"
+#include "dict/state/search_context.h"
+#include "dict/state/variable_table.h"
 
 namespace {
 
 void FillStores(rcv::SearchContext& context) {
-  rcv::InitRecordTable(context);
+  context.records.Init();
   rcv::ClearVariables(context);
   const std::string_view captured = "4701A5F0123456789";
   for (char name = 'G'; name <= 'Z'; ++name) {
@@ -25,12 +25,12 @@ void FillStores(rcv::SearchContext& context) {
   rcv::SetVariable("_0", "1", context);
   rcv::SetVariable("a1", "FFFFFFFFF", context);
   rcv::SetVariable("", "7", context);
-  rcv::DefineValue("%UNIT", "CPU0", context);
-  rcv::DefineValue("%UNIT", "1F", context);
-  rcv::DefineValue("%N", "{GH+1}", context);
-  rcv::DefineValue("%LOOP", "{%LOOP}{%LOOP=1}{GH}", context);
-  rcv::DefineValue("%Q", "a\"b\\", context);
-  rcv::DefineValue("%B", "{1=%B}{2+%B}{%B}{GH(0-3)=%B}", context);
+  context.records.DefineValue("%UNIT", "CPU0");
+  context.records.DefineValue("%UNIT", "1F");
+  context.records.DefineValue("%N", "{GH+1}");
+  context.records.DefineValue("%LOOP", "{%LOOP}{%LOOP=1}{GH}");
+  context.records.DefineValue("%Q", "a\"b\\");
+  context.records.DefineValue("%B", "{1=%B}{2+%B}{%B}{GH(0-3)=%B}");
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   rcv::EvalExpression(text, context);
   std::string braces(text);
   rcv::ExpandBraces(braces, context);
-  rcv::FreeRecordTable(context);
+  context.records.Free();
   rcv::FreeVariables(context);
   return 0;
 }

@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "fixture/marlog_writer.h"
-#include "fixture/screen_harness.h"
 #include "fuzz_input.h"
 #include "fuzz_tree.h"
 #include "marlog/attached_logs.h"
@@ -17,6 +16,7 @@
 #include "marlog/display_mar.h"
 #include "marlog/mar_record.h"
 #include "marlog/marlog_index.h"
+#include "support/screen_harness.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <span>
 #include <string>
 
-#include "fixture/screen_harness.h"
 #include "fuzz_input.h"
 #include "fuzz_tree.h"
 #include "rclog/rc_list.h"
 #include "rclog/save_rc.h"
+#include "support/screen_harness.h"
 
 namespace {
 

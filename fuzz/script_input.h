@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "dict/run_mode.h"
-#include "dict/script_output.h"
+#include "dict/state/run_mode.h"
+#include "dict/state/script_output.h"
 
 namespace rcv::fuzz {
 

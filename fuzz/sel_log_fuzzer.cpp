@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "fixture/screen_harness.h"
 #include "fuzz_input.h"
 #include "fuzz_tree.h"
 #include "sel/display_sel.h"
+#include "support/screen_harness.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const rcv::fixture::FixtureTree& tree = rcv::fuzz::FuzzTree();

@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "fixture/screen_harness.h"
 #include "fuzz_input.h"
 #include "fuzz_tree.h"
+#include "support/screen_harness.h"
 #include "traprc/rc_pattern.h"
 #include "traprc/trap_rc_file.h"
 #include "traprc/trap_rc_screen.h"

@@ -21,7 +21,7 @@ find build-coverage -name '*.gcda' -delete
 # Branches that only exceptions or the compiler's own code take are left out:
 # the program throws none of its own.
 gcovr --root . --object-directory build-coverage --exclude-directories 'build-coverage/CMakeFiles/[0-9.]+' \
-  --filter 'src/' --exclude 'src/fixture/' --exclude '.*_test\.cpp$' --exclude '.*(test_context|test_support)\.h$' \
+  --filter 'src/' --exclude '.*_test\.cpp$' --exclude '.*(test_context|test_support)\.h$' \
   --exclude-throw-branches --exclude-unreachable-branches --json-summary build-coverage/coverage.json >/dev/null
 python3 - build-coverage/coverage.json <<'PY'
 import collections, json, sys

@@ -2,19 +2,19 @@
 
 #include <algorithm>
 
-#include "dict/bit_field.h"
-#include "dict/companion_text.h"
-#include "dict/control_statements.h"
+#include "base/regular_file.h"
 #include "dict/exec_graph.h"
-#include "dict/expression.h"
-#include "dict/expression_token.h"
-#include "dict/file_statements.h"
-#include "dict/record_statements.h"
-#include "dict/script_file.h"
-#include "dict/script_lines.h"
-#include "dict/script_path.h"
-#include "dict/statement.h"
-#include "shell/regular_file.h"
+#include "dict/expr/bit_field.h"
+#include "dict/expr/expression.h"
+#include "dict/expr/expression_token.h"
+#include "dict/interp/control_statements.h"
+#include "dict/interp/file_statements.h"
+#include "dict/interp/record_statements.h"
+#include "dict/interp/statement.h"
+#include "dict/source/companion_text.h"
+#include "dict/source/script_file.h"
+#include "dict/source/script_lines.h"
+#include "dict/source/script_path.h"
 
 namespace rcv {
 namespace {

@@ -3,6 +3,8 @@
 // Unlike the per-call road its variables live from the load to the release,
 // so what one lookup sets is seen by the next; EXEC ends a run, since there
 // is no other script to load; and the lines keep only bytes from 32 to 127.
+// The functions below are faces over ProcessDictionary() (dictionary.h),
+// where PreloadedDictionary loads and releases as an object.
 #pragma once
 
 #include <cstddef>
@@ -12,9 +14,9 @@
 #include <string_view>
 
 #include "dict/rc_info.h"
-#include "dict/run_mode.h"
-#include "dict/script_output.h"
-#include "dict/search_context.h"
+#include "dict/state/run_mode.h"
+#include "dict/state/script_output.h"
+#include "dict/state/search_context.h"
 #include "shell/reference_code.h"
 
 namespace rcv {
@@ -51,6 +53,13 @@ int GetRcNamePreloaded(std::string_view rcText, const std::string& path, RcInfo&
 // cache.
 void ReleaseRcDictionary();
 void ReleaseFileCache();
+
+// The run itself on `context`: its lines from the top, EXEC ending the run.
+// At run depth 1 the outputs are collected; a run nested deeper collects
+// nothing and leaves the depth one lower, so the next run at depth 1
+// collects; before any load (depth 0) nothing is collected.
+int RunPreloadedLines(std::string_view rcText, const std::string& path, ScriptOutput* output, std::string* comment,
+                      RunMode mode, SearchContext& context);
 
 // The lines of a file image as the preloaded road keeps them: bytes from 32
 // to 127 kept, a line feed ending a line, everything else dropped; text

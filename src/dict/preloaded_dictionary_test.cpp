@@ -2,84 +2,100 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <sstream>
 #include <string>
 
-#include "dict/rc_lookup.h"
-#include "fixture/fixture_tree.h"
+#include "dict/dictionary.h"
 
 namespace rcv {
 namespace {
 
-constexpr std::array<std::uint8_t, kRcKeySize> kFirst = {0x47, 0x01, 0x00, 0x10, 0x00, 0x00, 0x00, 0x01};
-constexpr std::array<std::uint8_t, kRcKeySize> kSecond = {0x4A, 0x02, 0x00, 0x20, 0x00, 0x00, 0x00, 0x02};
+constexpr std::string_view kFirst = "4701001000000001";
+constexpr std::string_view kSecond = "4A02002000000002";
+const std::string kPath = "/conf/rcdicttbl.csv";
 
+// A dictionary on texts in memory, preloaded from kPath.
 class PreloadedDictionaryTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    tree_.WriteSetup();
-    tree_.Activate();
-  }
-  void TearDown() override { ReleaseRcDictionary(); }
+  void Write(std::string_view text) { files_.Put(kPath, std::string(text)); }
 
-  void WriteDictionary(std::string_view text) { tree_.WriteFile(tree_.DictionaryDir() / "rcdicttbl.csv", text); }
-
-  std::string Name(const std::array<std::uint8_t, kRcKeySize>& rc) {
+  std::string Name(std::string_view rc) {
     RcInfo info;
-    const int result = GetRcNamePreloaded(rc, info);
+    const int result = dictionary_.NamePreloaded(rc, kPath, info).code();
     return std::to_string(result) + "|" + info.rcName;
   }
 
-  fixture::FixtureTree tree_;
+  MemoryFiles files_;
+  std::ostringstream diagnostics_;
+  Dictionary dictionary_{files_, diagnostics_};
 };
 
 TEST_F(PreloadedDictionaryTest, VariablesLiveFromLoadToRelease) {
   // The first lookup captures G and sets $sn; the second sees both.
-  WriteDictionary(
+  Write(
       "IFDEF,$sn = 1\nSET,%RC-NAME,SECOND {G}\nELSE\nRC-CODE,GH\nSET,$sn,1\nSET,%RC-NAME,FIRST {G}\n\\IFDEF\n"
       "COMMENT,%UNIT,MB\n");
-  ASSERT_EQ(1, PreloadRcDictionary());
+  const PreloadedDictionary preloaded(dictionary_, kPath);
+  ASSERT_TRUE(preloaded.loaded());
   EXPECT_EQ("1|FIRST 4", Name(kFirst));
   EXPECT_EQ("1|SECOND 4", Name(kSecond));
 }
 
 TEST_F(PreloadedDictionaryTest, KeepsOnlyPrintableAsciiAndLinesEndedByALineFeed) {
-  WriteDictionary("SET,%RC-NAME,A\x83\x41Z\r\nCOMMENT,%UNIT,MB\nSET,%RC-NAME,LOST");
-  ASSERT_EQ(1, PreloadRcDictionary());
+  Write("SET,%RC-NAME,A\x83\x41Z\r\nCOMMENT,%UNIT,MB\nSET,%RC-NAME,LOST");
+  ASSERT_TRUE(dictionary_.Preload(kPath));
   EXPECT_EQ("1|AAZ", Name(kFirst));
   RcInfo info;
-  EXPECT_EQ(1, GetRcInfo(kFirst, info));  // the per-call road keeps the bytes and the last line
+  EXPECT_EQ(1, dictionary_.LookUp(kFirst, kRcInfoRunMode, kPath, info).code());  // the per-call road keeps them
   EXPECT_EQ("LOST", info.rcName);
 }
 
 TEST_F(PreloadedDictionaryTest, ExecEndsTheRunWithWhatWasSetBefore) {
-  WriteDictionary("SET,%RC-NAME,BEFORE\nCOMMENT,%UNIT,MB\nEXEC,other.csv\nSET,%RC-NAME,AFTER\n");
-  tree_.WriteFile(tree_.DictionaryDir() / "other.csv", "SET,%RC-NAME,OTHER\n");
-  ASSERT_EQ(1, PreloadRcDictionary());
+  Write("SET,%RC-NAME,BEFORE\nCOMMENT,%UNIT,MB\nEXEC,other.csv\nSET,%RC-NAME,AFTER\n");
+  files_.Put("/conf/other.csv", "SET,%RC-NAME,OTHER\n");
+  ASSERT_TRUE(dictionary_.Preload(kPath));
   EXPECT_EQ("1|BEFORE", Name(kFirst));
 }
 
 TEST_F(PreloadedDictionaryTest, TheFileIsReadOncePerLoadOfTheCache) {
-  WriteDictionary("SET,%RC-NAME,OLD\nCOMMENT,%UNIT,MB\n");
-  ASSERT_EQ(1, PreloadRcDictionary());
-  WriteDictionary("SET,%RC-NAME,NEW\nCOMMENT,%UNIT,MB\n");
-  ASSERT_EQ(1, PreloadRcDictionary());  // loaded twice: the cached image
+  EXPECT_EQ("-99|", Name(kFirst));  // before the first load: depth 0, nothing collected
+  Write("SET,%RC-NAME,OLD\nCOMMENT,%UNIT,MB\n");
+  ASSERT_TRUE(dictionary_.Preload(kPath));
+  Write("SET,%RC-NAME,NEW\nCOMMENT,%UNIT,MB\n");
+  ASSERT_TRUE(dictionary_.Preload(kPath));  // loaded twice: the cached image
   EXPECT_EQ("1|OLD", Name(kFirst));
-  ReleaseRcDictionary();
-  EXPECT_EQ("-3|", Name(kFirst));       // released: no lines, depth still 1
-  ASSERT_EQ(1, PreloadRcDictionary());  // released and loaded: read again
+  dictionary_.ReleasePreloaded();
+  EXPECT_EQ("-3|", Name(kFirst));           // released: no lines, depth still 1
+  ASSERT_TRUE(dictionary_.Preload(kPath));  // released and loaded: read again
   EXPECT_EQ("1|NEW", Name(kFirst));
 }
 
 TEST_F(PreloadedDictionaryTest, LongLinesAreCutAndAMissingFileLoadsNothing) {
-  WriteDictionary("SET,%RC-NAME," + std::string(2000, 'N') + "\nCOMMENT,%UNIT,MB\n");
-  ASSERT_EQ(1, PreloadRcDictionary());
-  ASSERT_EQ(2u, LineCount(PreloadedSearchContext()));
-  EXPECT_EQ(kPreloadedLineMax, PreloadedSearchContext().lines.LineText(0)->size());
-  std::filesystem::remove(tree_.DictionaryDir() / "rcdicttbl.csv");
-  ReleaseRcDictionary();
-  EXPECT_EQ(0, PreloadRcDictionary());
-  EXPECT_EQ(0u, LineCount(PreloadedSearchContext()));
+  Write("SET,%RC-NAME," + std::string(2000, 'N') + "\nCOMMENT,%UNIT,MB\n");
+  ASSERT_TRUE(dictionary_.Preload(kPath));
+  ASSERT_EQ(2u, LineCount(dictionary_.preloadedContext()));
+  EXPECT_EQ(kPreloadedLineMax, dictionary_.preloadedContext().lines.LineText(0)->size());
+  {
+    const PreloadedDictionary missing(dictionary_, "/conf/none.csv");
+    EXPECT_FALSE(missing.loaded());
+  }
+  EXPECT_EQ(0u, LineCount(dictionary_.preloadedContext()));
+}
+
+// A caller's context inside an EXEC chain (depth 2): the nested run
+// collects nothing and steps the depth down, so the next run is the
+// outermost one and collects.
+TEST_F(PreloadedDictionaryTest, ANestedRunLowersTheDepthAndTheNextOneCollects) {
+  SearchContext context;
+  dictionary_.Lend(context);
+  context.lines.AppendLine("SET,%RC-NAME,NAMED");
+  context.runDepth = 2;
+  ScriptOutput output;
+  EXPECT_EQ(kRunNotCollected, dictionary_.RunPreloaded(kFirst, kPath, &output, nullptr, RunFru, &context).code());
+  EXPECT_EQ(1, context.runDepth);
+  EXPECT_EQ(0, dictionary_.RunPreloaded(kFirst, kPath, &output, nullptr, RunFru, &context).code());
+  EXPECT_EQ("NAMED", output.rcName);
+  EXPECT_EQ(1, context.runDepth);
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <iostream>
 
+#include "dict/dictionary.h"
 #include "dict/rc_lookup.h"
-#include "dict/run_mode.h"
-#include "dict/script_run.h"
+#include "dict/state/run_mode.h"
 
 namespace rcv {
 namespace {
@@ -30,7 +30,7 @@ int LookupRcTraced(std::string rcText, ScriptOutput& output) {
   PrintTrace(rcText);
   std::cout << "puszRc = [" << rcText.size() << "]\n";
   if (rcText.size() < kRcTextMin) return kRcTextTooShort;
-  const int result = RunScript(rcText, TablePath(), &output, nullptr, RunFru, nullptr);
+  const int result = ProcessDictionary().Run(rcText, TablePath(), &output, nullptr, RunFru).code();
   const FruRow first = output.rows.empty() ? FruRow{} : output.rows.front();
   PrintTrace(first.unitMnemonic);
   PrintTrace(first.fruMnemonic);
@@ -41,8 +41,9 @@ std::optional<std::string> GetRcComment(std::string rcText, std::optional<std::s
   const std::string path = TablePath();
   NormalizeRcText(rcText);
   std::string comment;
-  const int result = RunScript(rcText, path, nullptr, &comment, RunComment | LanguageMode(language), nullptr);
-  if (result == kRunScriptOpenFailed) return std::nullopt;
+  const LookupResult result =
+      ProcessDictionary().Run(rcText, path, nullptr, &comment, RunComment | LanguageMode(language));
+  if (result.reason() == LookupReason::kScriptUnreadable) return std::nullopt;
   return comment;
 }
 
@@ -53,8 +54,8 @@ std::optional<std::string> LookupRcWithComment(std::string rcText, ScriptOutput&
     return std::nullopt;
   }
   std::string comment;
-  result = RunScript(rcText, TablePath(), &output, &comment, RunFru | RunComment, nullptr);
-  if (result == kRunScriptOpenFailed) return std::nullopt;
+  result = ProcessDictionary().Run(rcText, TablePath(), &output, &comment, RunFru | RunComment).code();
+  if (result == kRunScriptUnreadable) return std::nullopt;
   return comment;
 }
 

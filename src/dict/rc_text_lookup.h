@@ -6,13 +6,14 @@
 #include <string>
 #include <string_view>
 
-#include "dict/script_output.h"
+#include "dict/lookup_result.h"
+#include "dict/state/script_output.h"
 
 namespace rcv {
 
 // An RC text shorter than this is refused with kRcTextTooShort.
 inline constexpr std::size_t kRcTextMin = 16;
-inline constexpr int kRcTextTooShort = -1;
+inline constexpr int kRcTextTooShort = kRunTextTooShort;
 
 // Normalizes the text, prints it and its length, runs the dictionary with
 // RunFru and prints the first row's unit and FRU mnemonics, each as

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "base/regular_file.h"
 #include "marlog/mar_file_path.h"
 #include "marlog/mar_record.h"
 #include "marlog/number_prompt.h"
 #include "shell/failure_report.h"
-#include "shell/regular_file.h"
 
 namespace rcv {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fixture/fixture_tree.h"
-#include "fixture/screen_harness.h"
+#include "support/screen_harness.h"
 
 namespace rcv {
 namespace {

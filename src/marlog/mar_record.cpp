@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "shell/byte_order.h"
+#include "base/byte_order.h"
+#include "base/utc_time.h"
 #include "shell/reference_code.h"
-#include "shell/utc_time.h"
 
 namespace rcv {
 

@@ -9,8 +9,8 @@
 #include <ostream>
 #include <span>
 
+#include "base/text_conversion.h"
 #include "dict/rc_info_layout.h"
-#include "shell/text_conversion.h"
 
 namespace rcv {
 

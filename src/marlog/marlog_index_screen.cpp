@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "base/regular_file.h"
 #include "shell/failure_report.h"
-#include "shell/regular_file.h"
 
 namespace rcv {
 

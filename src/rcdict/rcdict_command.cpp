@@ -7,20 +7,19 @@
 #include <sstream>
 #include <vector>
 
-#include "dict/diagnostics.h"
+#include "base/regular_file.h"
+#include "base/text_conversion.h"
 #include "dict/dictionary_check.h"
 #include "dict/preloaded_dictionary.h"
 #include "dict/rc_coverage.h"
 #include "dict/rc_lookup.h"
-#include "dict/run_mode.h"
+#include "dict/state/run_mode.h"
 #include "rcdict/rcdict_options.h"
 #include "rclog/rc_log.h"
 #include "shell/console.h"
 #include "shell/file_block.h"
 #include "shell/program_version.h"
-#include "shell/regular_file.h"
 #include "shell/roots.h"
-#include "shell/text_conversion.h"
 
 namespace rcv {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "fixture/fixture_tree.h"
 #include "fixture/rc_log_writer.h"
-#include "fixture/screen_harness.h"
 #include "rclog/rc_test_support.h"
+#include "support/screen_harness.h"
 
 namespace rcv {
 namespace {

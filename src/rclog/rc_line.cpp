@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/utc_time.h"
+#include "base/utc_time.h"
 
 namespace rcv {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/byte_order.h"
+#include "base/byte_order.h"
 #include "shell/failure_report.h"
 #include "shell/file_block.h"
 #include "shell/roots.h"

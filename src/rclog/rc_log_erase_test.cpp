@@ -7,7 +7,7 @@
 
 #include "fixture/fixture_tree.h"
 #include "fixture/rc_log_writer.h"
-#include "fixture/screen_harness.h"
+#include "support/screen_harness.h"
 
 namespace rcv {
 namespace {

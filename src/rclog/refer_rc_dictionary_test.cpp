@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "fixture/screen_harness.h"
 #include "rclog/rc_test_support.h"
+#include "support/screen_harness.h"
 
 namespace rcv {
 namespace {

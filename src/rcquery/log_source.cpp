@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <unordered_map>
 
-#include "shell/regular_file.h"
+#include "base/regular_file.h"
 
 namespace rcv {
 

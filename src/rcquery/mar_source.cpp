@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "base/byte_order.h"
 #include "dict/rc_info_layout.h"
 #include "marlog/attached_logs.h"
 #include "marlog/call_reason.h"
@@ -11,7 +12,6 @@
 #include "marlog/mar_file_path.h"
 #include "marlog/mar_record.h"
 #include "marlog/marlog_index.h"
-#include "shell/byte_order.h"
 
 namespace rcv {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdio>
 
+#include "base/utc_time.h"
 #include "sel/sel_event.h"
-#include "shell/utc_time.h"
 
 namespace rcv {
 

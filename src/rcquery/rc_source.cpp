@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <span>
 
+#include "base/text_conversion.h"
 #include "shell/roots.h"
-#include "shell/text_conversion.h"
 
 namespace rcv {
 

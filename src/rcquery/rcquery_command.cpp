@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "dict/diagnostics.h"
 #include "dict/rc_lookup.h"
 #include "rcquery/entry_output.h"
 #include "rcquery/mar_source.h"

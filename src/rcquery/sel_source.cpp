@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/byte_order.h"
 #include "sel/sel_event.h"
 #include "sel/sel_log.h"
-#include "shell/byte_order.h"
 #include "shell/roots.h"
 
 namespace rcv {

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "fixture/fixture_tree.h"
-#include "fixture/screen_harness.h"
 #include "fixture/sel_log_writer.h"
 #include "sel/sel_log.h"
+#include "support/screen_harness.h"
 
 namespace rcv {
 namespace {

@@ -3,9 +3,9 @@
 #include <chrono>
 #include <cstdio>
 
+#include "base/byte_order.h"
 #include "sel/sel_log.h"
 #include "sel/sel_tables.h"
-#include "shell/byte_order.h"
 
 namespace rcv {
 namespace {

@@ -23,10 +23,10 @@
 #include <thread>
 #include <vector>
 
+#include "base/byte_order.h"
+#include "base/unique_fd.h"
 #include "sel/sel_event.h"
 #include "sel/sel_log.h"
-#include "shell/byte_order.h"
-#include "shell/unique_fd.h"
 
 namespace rcv {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "shell/byte_order.h"
-#include "shell/utc_time.h"
+#include "base/byte_order.h"
+#include "base/utc_time.h"
 
 namespace rcv {
 

@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "shell/unique_fd.h"
+#include "base/unique_fd.h"
 
 namespace rcv {
 

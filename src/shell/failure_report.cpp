@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "shell/regular_file.h"
+#include "base/regular_file.h"
 #include "shell/setup_file.h"
 
 namespace rcv {

@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/regular_file.h"
 #include "shell/failure_report.h"
-#include "shell/regular_file.h"
 
 namespace rcv {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string_view>
 
-#include "shell/regular_file.h"
+#include "base/regular_file.h"
 
 namespace rcv {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "shell/failure_report.h"
 
-#include "shell/regular_file.h"
+#include "base/regular_file.h"
 #include "shell/roots.h"
 #include "shell/setup_file.h"
 

@@ -2,10 +2,10 @@
 // the state that start-up fixed for the whole run.
 #pragma once
 
+#include "base/text_conversion.h"
 #include "shell/console.h"
 #include "shell/machine_identity.h"
 #include "shell/run_options.h"
-#include "shell/text_conversion.h"
 
 namespace rcv {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "shell/regular_file.h"
+#include "base/regular_file.h"
 
 namespace rcv {
 

@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/regular_file.h"
 #include "shell/failure_report.h"
 #include "shell/file_block.h"
-#include "shell/regular_file.h"
 #include "shell/roots.h"
 #include "shell/setup_file.h"
 
@@ -27,12 +27,9 @@ void PrintFileError(std::ostream& out, std::string_view what, std::string_view r
 bool ReadUpTo(int fd, std::span<std::uint8_t> buffer) {
   std::size_t filled = 0;
   while (filled < buffer.size()) {
-    const ssize_t got = ::read(fd, buffer.data() + filled, buffer.size() - filled);
+    const long got = ReadRetryingOnSignal(fd, buffer.data() + filled, buffer.size() - filled);
     if (got == 0) return true;
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
+    if (got < 0) return false;
     filled += static_cast<std::size_t>(got);
   }
   return true;

@@ -1,0 +1,34 @@
+#include "dict/source/companion_text.h"
+
+namespace rcv {
+
+namespace {
+
+bool IsTrailingSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+}  // namespace
+
+void TrimSpaces(std::string& text) {
+  std::size_t end = text.size();
+  while (end > 0 && IsTrailingSpace(text[end - 1])) --end;
+  text.resize(end);
+  const std::size_t begin = text.find_first_not_of(' ');
+  text.erase(0, begin == std::string::npos ? text.size() : begin);
+}
+
+void CutAtLineEnd(std::string& text) {
+  const std::size_t end = text.find_first_of("\r\n");
+  if (end != std::string::npos) text.resize(end);
+}
+
+void DropTrailingNewline(std::string& text) {
+  if (!text.empty() && text.back() == '\n') text.pop_back();
+}
+
+void CutToLimit(std::string& text, std::size_t limit) {
+  if (text.size() > limit) text.resize(limit);
+}
+
+std::string CutCopy(std::string_view text, std::size_t limit) { return std::string(text.substr(0, limit)); }
+
+}  // namespace rcv
