@@ -5,8 +5,11 @@ set -euo pipefail
 
 # tmux runs the terminal tests; dpkg-dev and file let cpack build and check the
 # Debian package; clang-format and clang-tidy keep the house style.
+# libssl-dev gives rcquery SHA-256 (libcrypto); rsyslog carries rcquery's
+# follow output in the pipeline test; ipmitool reads the support bundle's
+# sel.raw in its test.
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  tmux dpkg-dev file clang-format clang-tidy "$@")
+  tmux dpkg-dev file clang-format clang-tidy libssl-dev rsyslog ipmitool "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

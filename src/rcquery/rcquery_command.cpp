@@ -1,11 +1,14 @@
 #include "rcquery/rcquery_command.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <vector>
 
 #include "dict/diagnostics.h"
 #include "dict/rc_lookup.h"
 #include "rcquery/entry_output.h"
+#include "rcquery/follow_command.h"
 #include "rcquery/mar_source.h"
 #include "rcquery/rc_source.h"
 #include "rcquery/rcquery_options.h"
@@ -82,6 +85,7 @@ int RunRcquery(std::span<const std::string> args, std::ostream& out, std::ostrea
   }
   // The dictionary's own diagnostics never mix with the entries.
   SetDictionaryDiagnostics(err);
+  if (options->follow) return RunFollow(*options, out, err, STDOUT_FILENO);
   return RunQuery(*options, out, err);
 }
 

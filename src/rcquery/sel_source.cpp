@@ -35,7 +35,12 @@ SourceRead ReadSelSource() {
     read.errors.push_back(std::move(error));
     return read;
   }
-  const std::span<const std::uint8_t, kSelLogSize> log(bytes.data(), kSelLogSize);
+  return SelSourceOf(bytes, path);
+}
+
+SourceRead SelSourceOf(std::span<const std::uint8_t> image, const std::string& path) {
+  SourceRead read;
+  const std::span<const std::uint8_t, kSelLogSize> log(image.data(), kSelLogSize);
   const SelHeader header = DecodeSelHeader(log);
   if (CheckSelHeader(header) != SelCheck::kValid) {
     read.errors.push_back(path +
