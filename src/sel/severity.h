@@ -1,23 +1,13 @@
-// How serious a system event is, as the SEL listings and rcquery rank it.
+// The severity of a system event, in the words of a Redfish LogEntry.
 #pragma once
 
 #include <string_view>
 
 namespace rcv {
 
-// Ordered from the least to the most serious.
 enum class Severity { kOk, kWarning, kCritical };
 
-constexpr std::string_view SeverityName(Severity severity) {
-  switch (severity) {
-    case Severity::kOk:
-      return "OK";
-    case Severity::kWarning:
-      return "Warning";
-    case Severity::kCritical:
-      return "Critical";
-  }
-  return "Warning";
-}
+// "OK", "Warning" or "Critical".
+std::string_view SeverityName(Severity severity);
 
 }  // namespace rcv

@@ -114,4 +114,8 @@ ViewerRun RunRcdict(const std::string& root, const std::vector<std::string>& arg
   return RunProgram(ProgramPath("rcdict"), root, args, input, {});
 }
 
+ViewerRun RunRcquery(const std::string& root, const std::vector<std::string>& args) {
+  return RunProgram(ProgramPath("rcquery"), root, args, "", {});
+}
+
 }  // namespace rcv::e2e

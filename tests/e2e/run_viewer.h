@@ -21,6 +21,8 @@ ViewerRun RunViewer(const std::string& root, const std::vector<std::string>& arg
                     const std::vector<std::string>& extraEnv = {});
 // The same for the dictionary maintainer's command, rcdict.
 ViewerRun RunRcdict(const std::string& root, const std::vector<std::string>& args, const std::string& input = "");
+// The same for rcquery, the logs for scripts.
+ViewerRun RunRcquery(const std::string& root, const std::vector<std::string>& args);
 
 // The access code that opens CE mode.
 inline constexpr const char* kCeAccessCode = "tonbar47";

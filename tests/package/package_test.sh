@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package of a build folder, unpacks it into a temporary
 # folder and runs the unpacked programs: the package holds the programs,
-# their manual pages and the README, and declares what they link.
+# their manual pages, the README and rcquery's JSON schemas, and declares
+# what they link.
 # Usage: package_test.sh BUILD-DIR VERSION
 set -euo pipefail
 build=$1
@@ -26,11 +27,12 @@ depends=$(dpkg-deb -f "${deb[0]}" Depends)
 for library in libc6 libstdc++6; do
   [[ "$depends" == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
-for file in bin/rcviewer bin/rcdict share/man/man1/rcviewer.1 share/man/man1/rcdict.1 share/doc/rcviewer/README.md; do
+for file in bin/rcviewer bin/rcdict bin/rcquery share/man/man1/rcviewer.1 share/man/man1/rcdict.1 \
+  share/man/man1/rcquery.1 share/doc/rcviewer/README.md share/rcviewer/schema/rcquery-{rc,sel,mar,tqr}.schema.json; do
   [ -f "$work/root/usr/$file" ] || fail "the package lacks /usr/$file"
 done
-for program in rcviewer rcdict; do
+for program in rcviewer rcdict rcquery; do
   answer=$("$work/root/usr/bin/$program" --version) || fail "$program --version ended with status $?"
   [ "$answer" = "$program $version" ] || fail "$program --version printed '$answer'"
 done
-echo "$(basename "${deb[0]}"): unpacked, both programs answer --version"
+echo "$(basename "${deb[0]}"): unpacked, the three programs answer --version"

@@ -1,0 +1,80 @@
+#include "sel/sel_event.h"
+
+#include <gtest/gtest.h>
+
+namespace rcv {
+namespace {
+
+using Record = std::array<std::uint8_t, kSelRecordSize>;
+
+// A system event record: ID 0x0102, 2021-01-14 08:25:36 UTC, generator
+// 0x0020 (BMC, IPMB, channel 0, LUN 0), EvM revision 4.
+Record Event(std::uint8_t sensorType, std::uint8_t eventType, std::uint8_t data1, std::uint8_t data2 = 0xFF,
+             std::uint8_t data3 = 0xFF) {
+  return {0x02, 0x01, 0x02, 0x00, 0x00, 0x00, 0x60, 0x20, 0x00, 0x04, sensorType, 0x30, eventType, data1, data2, data3};
+}
+
+TEST(SelEventTest, MessagesAndSeverities) {
+  const struct {
+    Record record;
+    std::string_view message;
+    Severity severity;
+  } kCases[] = {
+      {Event(0x01, 0x01, 0x59, 0x20, 0x30), "Temperature #0x30 | Upper Critical going high | Asserted",
+       Severity::kCritical},
+      {Event(0x01, 0x81, 0x57), "Temperature #0x30 | Upper Non-critical going high | Deasserted", Severity::kOk},
+      {Event(0x02, 0x01, 0x0C), "Voltage #0x30 | Unknown (0x0C) | Asserted", Severity::kWarning},
+      {Event(0x07, 0x6F, 0x07), "Processor #0x30 | Presence detected | Asserted", Severity::kOk},
+      {Event(0x0C, 0x6F, 0xA0), "Memory #0x30 | Correctable ECC | Asserted", Severity::kWarning},
+      {Event(0x0C, 0x6F, 0x01), "Memory #0x30 | Uncorrectable ECC | Asserted", Severity::kCritical},
+      {Event(0x23, 0x6F, 0x05), "Watchdog2 #0x30 | Unknown (0x05) | Asserted", Severity::kWarning},
+      {Event(0x04, 0x0B, 0x01), "Fan #0x30 | Redundancy Lost | Asserted", Severity::kCritical},
+      {Event(0xC5, 0x72, 0x03), "OEM (0xC5) #0x30 | OEM (0x03) | Asserted", Severity::kWarning},
+      {Event(0x00, 0x20, 0x00), "Unknown (0x00) #0x30 | Unknown (0x00) | Asserted", Severity::kWarning},
+      {{0x02, 0x01, 0xC1, 0x00, 0x00, 0x00, 0x60, 0xB2, 0xA1, 0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0xFF},
+       "OEM record 0xC1 | manufacturer 0x00A1B2 | 0102030405FF",
+       Severity::kWarning},
+      {{0x02, 0x01, 0xE0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13},
+       "OEM record 0xE0 | 0102030405060708090A0B0C0D",
+       Severity::kWarning},
+      {{0x02, 0x01, 0x10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13},
+       "Unknown record 0x10 | 0102030405060708090A0B0C0D",
+       Severity::kWarning},
+  };
+  for (const auto& c : kCases) {
+    const SelEvent event = DecodeSelEvent(c.record);
+    EXPECT_EQ(c.message, SelEventMessage(event));
+    EXPECT_EQ(SeverityName(c.severity), SeverityName(event.severity)) << c.message;
+  }
+}
+
+TEST(SelEventTest, FieldsOfAThresholdEvent) {
+  Record record = Event(0x01, 0x01, 0x59, 0x20, 0x30);
+  record[7] = 0x41;  // system software ID 0x20
+  record[8] = 0x32;  // channel 3, LUN 2
+  const SelEvent event = DecodeSelEvent(record);
+  EXPECT_EQ(0x0102, event.recordId);
+  EXPECT_EQ(SelGeneratorKind::kSystemSoftware, event.generator.kind);
+  EXPECT_EQ(0x20, event.generator.id);
+  EXPECT_EQ(3, event.generator.channel);
+  EXPECT_EQ(2, event.generator.lun);
+  EXPECT_EQ(std::optional<std::uint8_t>(0x20), event.triggerReading);
+  EXPECT_EQ(std::optional<std::uint8_t>(0x30), event.triggerThreshold);
+  EXPECT_EQ("2021-01-14T08:25:36Z", FormatSelTimestamp(event.timestamp));
+}
+
+TEST(SelEventTest, TimeStampKinds) {
+  EXPECT_EQ("unspecified", FormatSelTimestamp({SelTimestampKind::kUnspecified, 0xFFFFFFFF}));
+  const auto stampOf = [](std::uint32_t value) {
+    Record record = Event(0x01, 0x01, 0x00);
+    for (std::size_t i = 0; i < 4; ++i) record[3 + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    return FormatSelTimestamp(DecodeSelEvent(record).timestamp);
+  };
+  EXPECT_EQ("pre-init +536870912s", stampOf(0x20000000));
+  EXPECT_EQ("1987-01-05T18:48:33Z", stampOf(0x20000001));
+  EXPECT_EQ("2038-01-19T03:14:08Z", stampOf(0x80000000));
+  EXPECT_EQ("unspecified", stampOf(0xFFFFFFFF));
+}
+
+}  // namespace
+}  // namespace rcv
