@@ -55,7 +55,8 @@ class Follower {
     for (const auto& follower : followers_) {
       const std::string key(follower->source());
       if (!cursor_.contains(key)) continue;
-      if (!follower->LoadPosition(cursor_[key], error)) return Fail("cursor file " + options_.cursorFile + ": " + error);
+      if (!follower->LoadPosition(cursor_[key], error))
+        return Fail("cursor file " + options_.cursorFile + ": " + error);
       resumed_.push_back(follower.get());
     }
     return true;
@@ -101,12 +102,15 @@ class Follower {
   bool Deliver(std::vector<LogEntry> batch) {
     NameRcEntries(batch,
                   [](std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info) { return GetRcInfo(rc, info); });
-    for (const LogEntry& entry : batch) out_ << (options_.json ? FormatJsonLine(entry) : FormatTextLine(entry));
-    out_.flush();
+    // Line by line, so that a kill never leaves half a line behind.
+    for (const LogEntry& entry : batch) {
+      out_ << (options_.json ? FormatJsonLine(entry) : FormatTextLine(entry));
+      out_.flush();
+      // A reader that went away needs nothing more; main tells a closed
+      // pipe from a failed write.
+      if (!out_) return false;
+    }
     err_.flush();
-    // A reader that went away needs nothing more; main tells a closed pipe
-    // from a failed write.
-    if (!out_) return false;
     return SaveCursor();
   }
 

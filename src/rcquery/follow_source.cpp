@@ -13,10 +13,21 @@ namespace {
 // The Id of the entry before the first one ever delivered.
 constexpr std::string_view kStartId = "start";
 
+// Where each listed slot stands in the list.
+std::unordered_map<std::size_t, std::size_t> IndexOf(const RingImage& image) {
+  std::unordered_map<std::size_t, std::size_t> index;
+  for (std::size_t i = 0; i < image.listed.size(); ++i) index[image.listed[i]] = i;
+  return index;
+}
+
+// The Id of the entry of a listed slot.
+std::function<std::string(std::size_t)> IdOf(const RingRead& read) {
+  return [&read, index = IndexOf(read.image)](std::size_t slot) { return read.entries[index.at(slot)].id; };
+}
+
 class RingFollowSource : public FollowSource {
  public:
-  RingFollowSource(std::string_view source, std::function<RingRead()> read)
-      : source_(source), read_(std::move(read)) {}
+  RingFollowSource(std::string_view source, std::function<RingRead()> read) : source_(source), read_(std::move(read)) {}
 
   std::string_view source() const override { return source_; }
 
@@ -108,16 +119,6 @@ class RingFollowSource : public FollowSource {
   }
 
  private:
-  static std::unordered_map<std::size_t, std::size_t> IndexOf(const RingImage& image) {
-    std::unordered_map<std::size_t, std::size_t> index;
-    for (std::size_t i = 0; i < image.listed.size(); ++i) index[image.listed[i]] = i;
-    return index;
-  }
-
-  static auto IdOf(const RingRead& read) {
-    return [&read, index = IndexOf(read.image)](std::size_t slot) { return read.entries[index.at(slot)].id; };
-  }
-
   static std::string LastId(const RingPosition& at) {
     if (at.lastSlot && at.delivered[*at.lastSlot]) return at.delivered[*at.lastSlot]->id;
     return std::string(kStartId);

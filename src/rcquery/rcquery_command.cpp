@@ -7,6 +7,7 @@
 
 #include "dict/diagnostics.h"
 #include "dict/rc_lookup.h"
+#include "rcquery/bundle_command.h"
 #include "rcquery/entry_output.h"
 #include "rcquery/follow_command.h"
 #include "rcquery/mar_source.h"
@@ -69,6 +70,7 @@ int RunQuery(const RcqueryOptions& options, std::ostream& out, std::ostream& err
 }  // namespace
 
 int RunRcquery(std::span<const std::string> args, std::ostream& out, std::ostream& err, QueryTime now) {
+  if (args.size() > 1 && args[1] == kBundleCommand) return RunBundle(args.subspan(2), out, err, now);
   std::string error;
   const std::optional<RcqueryOptions> options = ParseRcqueryOptions(args, now, error);
   if (!options) {

@@ -40,15 +40,34 @@ const std::string_view kRcqueryUsageText =
 
 namespace {
 
-enum OptionId { kHelp = 1, kVersion, kJson, kSince, kUntil, kSeverity, kRc, kSensorType, kReverse, kFollow, kCursorFile, kCount = 'n' };
+enum OptionId {
+  kHelp = 1,
+  kVersion,
+  kJson,
+  kSince,
+  kUntil,
+  kSeverity,
+  kRc,
+  kSensorType,
+  kReverse,
+  kFollow,
+  kCursorFile,
+  kCount = 'n'
+};
 
 constexpr option kLongOptions[] = {
-    {"help", no_argument, nullptr, kHelp},         {"version", no_argument, nullptr, kVersion},
-    {"json", no_argument, nullptr, kJson},         {"since", required_argument, nullptr, kSince},
-    {"until", required_argument, nullptr, kUntil}, {"severity", required_argument, nullptr, kSeverity},
-    {"rc", required_argument, nullptr, kRc},       {"sensor-type", required_argument, nullptr, kSensorType},
-    {"reverse", no_argument, nullptr, kReverse},   {"follow", no_argument, nullptr, kFollow},
-    {"cursor-file", required_argument, nullptr, kCursorFile}, {nullptr, 0, nullptr, 0},
+    {"help", no_argument, nullptr, kHelp},
+    {"version", no_argument, nullptr, kVersion},
+    {"json", no_argument, nullptr, kJson},
+    {"since", required_argument, nullptr, kSince},
+    {"until", required_argument, nullptr, kUntil},
+    {"severity", required_argument, nullptr, kSeverity},
+    {"rc", required_argument, nullptr, kRc},
+    {"sensor-type", required_argument, nullptr, kSensorType},
+    {"reverse", no_argument, nullptr, kReverse},
+    {"follow", no_argument, nullptr, kFollow},
+    {"cursor-file", required_argument, nullptr, kCursorFile},
+    {nullptr, 0, nullptr, 0},
 };
 
 constexpr std::array<std::string_view, 5> kSources = {"rc", "sel", "mar", "tqr", "all"};

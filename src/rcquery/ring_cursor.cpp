@@ -60,28 +60,39 @@ std::optional<RingStep> StepBySequence(const RingImage& image, const RingPositio
 }
 
 // Without a count, the newest slot read tells: unchanged, or changed but
-// with its time (the same entry rewritten), the entries after it are new;
-// changed while it is still the newest, it was rewritten; changed with
-// another time after the ring moved on, the ring overwrote it, and how much
-// else is unknown.
+// with its time (the same entry rewritten in place), the entries after it
+// are new; changed with another time, the ring came round and overwrote it
+// (even when the newest slot is the same again), and how much else was lost
+// is unknown. The slot the writer fills next may hold the next entry
+// written ahead or the ring come round: that counts as a gap too, since a
+// gap too many is better than a loss unsaid.
 RingStep StepBySlot(const RingImage& image, const RingPosition& at, const std::vector<std::size_t>& usable,
                     std::size_t lastIndex) {
   const std::size_t last = *at.lastSlot;
   const std::optional<DeliveredSlot>& delivered = at.delivered[last];
-  const bool unchanged =
-      !delivered || delivered->digest == image.digests[last] || image.times[last] == at.lastTime;
+  const bool sameEntry = !delivered || delivered->digest == image.digests[last] || image.times[last] == at.lastTime;
   RingStep step;
-  if (unchanged || image.InFlux(last)) {
-    for (std::size_t i = lastIndex + 1; i < image.listed.size(); ++i) {
-      if (!image.InFlux(image.listed[i])) step.fresh.push_back(image.listed[i]);
-    }
-  } else if (image.listed.back() != last) {
+  if (!sameEntry) {
     step.fresh = usable;
     step.gap = true;
     return step;
   }
+  for (std::size_t i = lastIndex + 1; i < image.listed.size(); ++i) {
+    if (!image.InFlux(image.listed[i])) step.fresh.push_back(image.listed[i]);
+  }
   FindRewrites(image, at, step);
   return step;
+}
+
+// Whether the newest slot read holds another entry now (other bytes and
+// another time) although the count says the ring has not come round to it:
+// the log was erased and written again past its old count.
+bool Replaced(const RingImage& image, const RingPosition& at) {
+  const std::size_t last = *at.lastSlot;
+  const std::optional<DeliveredSlot>& delivered = at.delivered[last];
+  const std::int64_t delta = *image.sequence - *at.sequence;
+  return delivered && delta < static_cast<std::int64_t>(image.slotCount) && !image.InFlux(last) &&
+         delivered->digest != image.digests[last] && image.times[last] != at.lastTime;
 }
 
 }  // namespace
@@ -94,9 +105,10 @@ RingStep AdvanceRing(const RingImage& image, const RingPosition& at) {
   }
   const std::vector<std::size_t> usable = UsableSlots(image);
   if (!at.lastSlot) return FromStart(image, usable);
+  // The count falls back only when the log is erased.
   const bool countFell = image.sequence && at.sequence && *image.sequence < *at.sequence;
   const auto found = std::find(image.listed.begin(), image.listed.end(), *at.lastSlot);
-  if (countFell || found == image.listed.end()) {
+  if (countFell || found == image.listed.end() || (image.sequence && at.sequence && Replaced(image, at))) {
     RingStep step = FromStart(image, usable);
     step.emptied = true;
     return step;

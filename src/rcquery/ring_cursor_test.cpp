@@ -63,12 +63,16 @@ void FollowModel(bool counted, unsigned seed) {
   const auto idOf = [&ring](std::size_t slot) { return ring.IdOf(slot); };
   RingPosition at = PositionAtEnd(ring.Image(), idOf);
   std::uint64_t lastSerial = 0, delivered = 0, lost = 0;
+  bool erased = false;
   std::set<std::size_t> rewrittenSince;  // slots rewritten after delivery, not yet re-sent
   for (int op = 0; op < 4000; ++op) {
     const unsigned pick = random() % 100;
     if (pick < 40) {
       const int burst = random() % 10 == 0 ? 12 : 1;
       for (int i = 0; i < burst; ++i) {
+        // An erase followed by a whole ring before the next read can't be
+        // told from a ring that moved on.
+        if (erased && ring.count + 1 >= static_cast<std::int64_t>(ring.slots.size())) break;
         if (!ring.pending) {
           ring.Fill();
           rewrittenSince.erase(ring.next);
@@ -86,6 +90,9 @@ void FollowModel(bool counted, unsigned seed) {
       }
     } else if (pick < 63 && counted && !ring.pending) {
       delivered = lost = 0;
+      erased = true;
+      // What the erase took unread is gone, neither delivered nor lost.
+      lastSerial = ring.nextSerial - 1;
       ring.committed = 0;
       ring.count = 0;
       ring.next = 0;
@@ -97,23 +104,34 @@ void FollowModel(bool counted, unsigned seed) {
       for (const std::size_t slot : step.fresh) {
         const std::uint64_t serial = ring.slots[slot].serial;
         ASSERT_GT(serial, lastSerial) << "delivered twice or out of order";
-        if (serial != lastSerial + 1 && !step.emptied) ASSERT_TRUE(step.gap) << "entries skipped without a gap";
+        if (serial != lastSerial + 1 && !step.emptied) {
+          ASSERT_TRUE(step.gap) << "entries skipped without a gap, op " << op;
+        }
         lastSerial = serial;
         rewrittenSince.erase(slot);
       }
-      if (step.gap && !step.emptied && !step.fresh.empty()) {
-        EXPECT_GT(ring.slots[step.fresh.front()].serial, before + 1) << "a gap without loss";
+      // A gap without loss only where the newest slot read is the one the
+      // writer fills next, whose change can't be told from a ring come round.
+      if (step.gap && !step.emptied && at.lastSlot && !step.fresh.empty() &&
+          ring.slots[step.fresh.front()].serial == before + 1) {
+        EXPECT_TRUE(image.InFlux(*at.lastSlot)) << "a gap without loss";
       }
       if (!step.gap && !step.emptied) {
         for (const std::size_t slot : rewrittenSince) {
+          // The oldest slot of a full ring may be the writer's next; its
+          // bytes are never trusted.
+          if (image.InFlux(slot)) continue;
           EXPECT_NE(std::find(step.rewritten.begin(), step.rewritten.end(), slot), step.rewritten.end())
-              << "rewrite of slot " << slot << " not sent again";
+              << "rewrite of slot " << slot << " not sent again, op " << op;
         }
       }
       rewrittenSince.clear();
+      erased = false;
       delivered += step.fresh.size();
       if (step.lost) lost += *step.lost;
-      if (counted) ASSERT_EQ(delivered + lost, ring.committed) << "op " << op;
+      if (counted) {
+        ASSERT_EQ(delivered + lost, ring.committed) << "op " << op;
+      }
       at = PositionAfter(image, at, step, idOf);
     }
   }

@@ -44,9 +44,7 @@ void AddSlots(std::span<const std::uint8_t> image, std::size_t firstOffset, std:
 
 }  // namespace
 
-std::string SlotDigest(std::span<const std::uint8_t> bytes) {
-  return Sha256Hex(bytes).substr(0, kSlotDigestDigits);
-}
+std::string SlotDigest(std::span<const std::uint8_t> bytes) { return Sha256Hex(bytes).substr(0, kSlotDigestDigits); }
 
 RingRead ReadRcRing() {
   RingRead read;

@@ -3,8 +3,6 @@
 // record on date and time, sensor type name, sensor number, description and
 // direction, but for the kinds of difference listed in KnownDifference.
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,17 +12,15 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <memory>
 #include <random>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "fixture/ipmitool_peer.h"
 #include "sel/sel_event.h"
 #include "sel/sel_log.h"
 #include "shell/byte_order.h"
-#include "shell/unique_fd.h"
 
 namespace rcv {
 namespace {
@@ -33,86 +29,6 @@ using Record = std::array<std::uint8_t, kSelRecordSize>;
 
 constexpr std::size_t kRecordCount = 6000;
 constexpr std::uint32_t kSeed = 20261207;
-
-// ipmitool's dummy interface sends each request over a Unix socket as a
-// 16-byte header (net function, LUN, command, target command, data length
-// as a little-endian 16-bit number at byte 4, the rest padding) followed by
-// the data, and reads a 24-byte answer that starts with the completion code.
-// Answering 0xC1 (invalid command) to every request lets its start-up
-// probes fail harmlessly; "sel readraw" then decodes the file by itself.
-constexpr std::size_t kRequestHeaderSize = 16;
-constexpr std::size_t kRequestDataLengthOffset = 4;
-constexpr std::size_t kAnswerSize = 24;
-constexpr std::uint8_t kInvalidCommand = 0xC1;
-
-bool ReadExactly(int fd, std::span<std::uint8_t> bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
-    if (got <= 0) return false;
-    done += static_cast<std::size_t>(got);
-  }
-  return true;
-}
-
-void AnswerRequests(int fd) {
-  std::array<std::uint8_t, kRequestHeaderSize> header{};
-  std::vector<std::uint8_t> data;
-  std::array<std::uint8_t, kAnswerSize> answer{kInvalidCommand};
-  while (ReadExactly(fd, header)) {
-    data.resize(ReadLe16(header, kRequestDataLengthOffset));
-    if (!ReadExactly(fd, data)) return;
-    if (::send(fd, answer.data(), answer.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(answer.size())) return;
-  }
-}
-
-// The interface's other end, served by a thread while ipmitool runs.
-class InvalidCommandStub {
- public:
-  explicit InvalidCommandStub(const std::filesystem::path& path) {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    path.string().copy(address.sun_path, sizeof address.sun_path - 1);
-    listener_ = UniqueFd(::socket(AF_UNIX, SOCK_STREAM, 0));
-    ready_ = listener_.valid() &&
-             ::bind(listener_.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-             ::listen(listener_.get(), 1) == 0;
-    if (ready_) thread_ = std::thread([this] { Serve(); });
-  }
-  ~InvalidCommandStub() {
-    ::shutdown(listener_.get(), SHUT_RDWR);  // wakes the accept
-    if (thread_.joinable()) thread_.join();
-  }
-  InvalidCommandStub(const InvalidCommandStub&) = delete;
-  InvalidCommandStub& operator=(const InvalidCommandStub&) = delete;
-  bool ready() const { return ready_; }
-
- private:
-  void Serve() {
-    for (;;) {
-      const UniqueFd connection(::accept(listener_.get(), nullptr, nullptr));
-      if (!connection.valid()) return;
-      AnswerRequests(connection.get());
-    }
-  }
-  UniqueFd listener_;
-  bool ready_ = false;
-  std::thread thread_;
-};
-
-bool IpmitoolInstalled() { return std::system("command -v ipmitool >/dev/null 2>&1") == 0; }
-
-std::string RunIpmitool(const std::filesystem::path& socket, const std::filesystem::path& records) {
-  const std::string command = "IPMI_DUMMY_SOCK='" + socket.string() + "' ipmitool -I dummy -c sel readraw '" +
-                              records.string() + "' 2>/dev/null";
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
-  std::string output;
-  if (!pipe) return output;
-  std::array<char, 4096> chunk{};
-  for (std::size_t got; (got = std::fread(chunk.data(), 1, chunk.size(), pipe.get())) > 0;)
-    output.append(chunk.data(), got);
-  return output;
-}
 
 // Seeded records of every kind: system events of every sensor type and
 // event type, offsets in and beyond the tables, both directions, special
@@ -313,7 +229,7 @@ std::string KnownDifference(const SelEvent& event, const PeerLine& expected, con
 }
 
 TEST(SelEventPeerTest, AgreesWithIpmitoolRecordByRecord) {
-  if (!IpmitoolInstalled()) {
+  if (!fixture::IpmitoolInstalled()) {
     GTEST_SKIP() << "SKIPPED: ipmitool is not installed, so the decoder was not compared with it "
                     "(scripts/setup.sh installs it)";
   }
@@ -326,12 +242,7 @@ TEST(SelEventPeerTest, AgreesWithIpmitoolRecordByRecord) {
     std::ofstream file(dir / "records.bin", std::ios::binary);
     for (const Record& record : records) file.write(reinterpret_cast<const char*>(record.data()), record.size());
   }
-  std::string output;
-  {
-    const InvalidCommandStub stub(dir / "ipmi.sock");
-    ASSERT_TRUE(stub.ready()) << "the dummy interface's socket could not be opened";
-    output = RunIpmitool(dir / "ipmi.sock", dir / "records.bin");
-  }
+  const std::string output = fixture::IpmitoolReadRaw(dir / "records.bin", dir);
   std::filesystem::remove_all(dir);
   const std::vector<std::string> lines = SplitPeerLines(output, records);
   ASSERT_EQ(records.size(), lines.size()) << output.substr(0, 2000);
