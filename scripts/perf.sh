@@ -6,14 +6,16 @@
 #    memory, best of five runs;
 #  - one lookup over a dictionary that SETs 2,000 to 128,000 records;
 #  - GetRcInfo against GetRcNamePreloaded on a flat 20,000-line dictionary,
-#    and the other benchmarks of bench/workload_bench.
+#    and the other benchmarks of bench/workload_bench;
+#  - rcquery rc, sel and all --json on the reference workload, against the
+#    -o sr of the same tree, best of five runs in milliseconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 command -v /usr/bin/time >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq time
 
 cmake -S . -B build-perf -DCMAKE_BUILD_TYPE=Release -DRCV_BENCH=ON >/dev/null
-cmake --build build-perf -j"$(nproc)" --target rcviewer make_workload workload_bench >/dev/null
+cmake --build build-perf -j"$(nproc)" --target rcviewer rcquery make_workload workload_bench >/dev/null
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -41,4 +43,28 @@ for count in 2000 8000 32000 128000; do
   read -r seconds kilobytes <<<"$(best_of_five "$work/records-$count")"
   echo "one lookup over ${count} records: ${seconds} s wall, $((kilobytes / 1024)) MB peak"
 done
+
+# Prints the milliseconds of the best of five runs of a command on the
+# reference workload.
+best_ms() {
+  local best=""
+  for _ in 1 2 3 4 5; do
+    local start end
+    start=$(date +%s%N)
+    RCVIEWER_ROOT="$work/reference" "$@" >/dev/null
+    end=$(date +%s%N)
+    local ms=$(((end - start) / 1000))
+    if [ -z "$best" ] || [ "$ms" -lt "$best" ]; then best=$ms; fi
+  done
+  awk -v us="$best" 'BEGIN { printf "%.1f", us / 1000 }'
+}
+sr=$(best_ms build-perf/rcviewer tonbar47 -o sr -f "$work/out.txt")
+rc=$(best_ms build-perf/rcquery rc --json)
+sel=$(best_ms build-perf/rcquery sel --json)
+mar=$(best_ms build-perf/rcquery mar --json)
+all=$(best_ms build-perf/rcquery all --json)
+echo "rcquery rc --json: ${rc} ms, $(awk -v a="$rc" -v b="$sr" 'BEGIN { printf "%.2f", a / b }') times -o sr (${sr} ms)"
+echo "rcquery sel --json: ${sel} ms; mar --json: ${mar} ms"
+echo "rcquery all --json: ${all} ms against rc + sel + mar ${rc} + ${sel} + ${mar} ms"
+
 build-perf/bench/workload_bench --benchmark_min_time=0.5

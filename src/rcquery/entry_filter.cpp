@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "sel/sel_tables.h"
+
 namespace rcv {
 
 namespace {
@@ -22,10 +24,13 @@ bool MatchesRc(const LogEntry& entry, const RcPattern& pattern) {
   return false;
 }
 
-bool MatchesSensorType(const LogEntry& entry, const EntryFilter& filter) {
-  if (!entry.sensorType) return false;
-  if (filter.sensorTypeCode) return *entry.sensorType == *filter.sensorTypeCode;
-  return NormalizeSensorTypeName(entry.sensorTypeName) == filter.sensorTypeName;
+// Lower case, '_' and '-' read as blanks.
+std::string NormalName(std::string_view name) {
+  std::string normal;
+  for (const char c : name) {
+    normal += c == '_' || c == '-' ? ' ' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  return normal;
 }
 
 // Whether the head of `a` goes before the head of `b`; a missing time is
@@ -37,12 +42,13 @@ bool Earlier(const LogEntry& a, const LogEntry& b) {
 
 }  // namespace
 
-std::string NormalizeSensorTypeName(std::string_view name) {
-  std::string normal;
-  for (const char c : name) {
-    normal += c == '_' || c == '-' ? ' ' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+std::optional<std::uint8_t> SensorTypeCode(std::string_view name) {
+  const std::string wanted = NormalName(name);
+  for (unsigned code = 0; code <= 0xFF; ++code) {
+    const std::optional<std::string_view> known = SensorTypeName(static_cast<std::uint8_t>(code));
+    if (known && NormalName(*known) == wanted) return static_cast<std::uint8_t>(code);
   }
-  return normal;
+  return std::nullopt;
 }
 
 std::optional<RcPattern> ParseRcFilter(std::string_view text) {
@@ -78,7 +84,7 @@ bool Matches(const LogEntry& entry, const EntryFilter& filter) {
   if (!InTimeRange(entry, filter)) return false;
   if (filter.severity && (!entry.severity || *entry.severity < *filter.severity)) return false;
   if (filter.rc && !MatchesRc(entry, *filter.rc)) return false;
-  if ((filter.sensorTypeCode || !filter.sensorTypeName.empty()) && !MatchesSensorType(entry, filter)) return false;
+  if (filter.sensorType && entry.sensorType != filter.sensorType) return false;
   return true;
 }
 

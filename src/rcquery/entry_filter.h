@@ -16,13 +16,12 @@ struct EntryFilter {
   std::optional<QueryTime> until;  // inclusive
   std::optional<Severity> severity;
   std::optional<RcPattern> rc;
-  std::optional<std::uint8_t> sensorTypeCode;
-  std::string sensorTypeName;  // as NormalizeSensorTypeName gives it
+  std::optional<std::uint8_t> sensorType;
 };
 
-// A sensor type name as the filter compares it: lower case, '_' and '-'
-// read as blanks.
-std::string NormalizeSensorTypeName(std::string_view name);
+// The code of a sensor type named as the SEL names it, in any case, with
+// '_' or '-' for blanks; nothing for a name no sensor type has.
+std::optional<std::uint8_t> SensorTypeCode(std::string_view name);
 
 // The RC pattern of --rc: hexadecimal digits and X, blanks and '+'
 // dropped, a shorter pattern standing for its leading digits. Nothing for

@@ -39,8 +39,7 @@ struct LogEntry {
   // a filter on it.
   std::optional<ReferenceCode> rc;         // rc and mar
   std::optional<RcPattern> rcPattern;      // tqr
-  std::optional<std::uint8_t> sensorType;  // sel
-  std::string sensorTypeName;              // sel
+  std::optional<std::uint8_t> sensorType;  // sel system event records
 
   // Where a timeless entry stands in a timeline: the time of the entry
   // before it in its own log.

@@ -92,17 +92,13 @@ bool IsDigits(std::string_view text, std::string_view digits) {
   return !text.empty() && text.find_first_not_of(digits) == std::string_view::npos;
 }
 
-// "0xNN" sets the code, any other text the name.
-bool ParseSensorType(std::string_view text, EntryFilter& filter) {
+// "0xNN", or a sensor type's name.
+std::optional<std::uint8_t> ParseSensorType(std::string_view text) {
   const std::string lower = Lower(text);
-  if (lower.starts_with("0x")) {
-    const std::string_view digits = std::string_view(lower).substr(2);
-    if (digits.size() > 2 || !IsDigits(digits, "0123456789abcdef")) return false;
-    filter.sensorTypeCode = static_cast<std::uint8_t>(std::stoul(std::string(digits), nullptr, 16));
-    return true;
-  }
-  filter.sensorTypeName = NormalizeSensorTypeName(text);
-  return !filter.sensorTypeName.empty();
+  if (!lower.starts_with("0x")) return SensorTypeCode(text);
+  const std::string_view digits = std::string_view(lower).substr(2);
+  if (digits.size() > 2 || !IsDigits(digits, "0123456789abcdef")) return std::nullopt;
+  return static_cast<std::uint8_t>(std::stoul(std::string(digits), nullptr, 16));
 }
 
 // Reads one option's value into `options`; the reason when it is no value
@@ -123,7 +119,8 @@ std::string ReadValue(int id, std::string_view value, QueryTime now, RcqueryOpti
       filter.rc = ParseRcFilter(value);
       return filter.rc ? "" : "--rc takes up to 24 hexadecimal digits or X";
     case kSensorType:
-      return ParseSensorType(value, filter) ? "" : "--sensor-type takes a name or 0xNN";
+      filter.sensorType = ParseSensorType(value);
+      return filter.sensorType ? "" : "--sensor-type takes a sensor type's name (such as Temperature) or 0xNN";
     case kCursorFile:
       options.cursorFile = value;
       return value.empty() ? "--cursor-file takes a file name" : "";

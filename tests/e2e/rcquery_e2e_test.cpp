@@ -90,10 +90,13 @@ class RcqueryE2eTest : public ::testing::Test {
   }
   void WriteSelLog() {
     fixture::SelLogValues sel;
-    sel.newestIndex = 2;
+    sel.newestIndex = 3;
     sel.slots = {SelEntry(0x0101, kDec6At8, 0x01, 0x30, 0x01, {0x59, 0x5A, 0x50}),
                  SelEntry(0x0102, kDec7At1130, 0x01, 0x30, 0x81, {0x59, 0x48, 0x50}),
-                 SelEntry(0x0103, kDec7At12, 0x08, 0x51, 0x6F, {0x01, 0xFF, 0xFF})};
+                 SelEntry(0x0103, kDec7At12, 0x08, 0x51, 0x6F, {0x01, 0xFF, 0xFF}),
+                 SelEntry(0x0104, 0x04030201, 0x0A, 0x0B, 0x0C, {0x0D, 0x0E, 0x0F})};
+    // An OEM record without a time stamp.
+    sel.slots[3].recordType = 0xE0;
     tree_.WriteFile(tree_.VrkLogDir() / "sel.log", fixture::BuildSelLog(sel));
   }
   void WriteMarlog() {
@@ -148,6 +151,23 @@ TEST_F(RcqueryE2eTest, EachSourceAsText) {
        "-                    rc  -        CPU0 CACHE CORRECTED\n"
        "2026-12-07T10:00:00Z rc  -        FAN2 SPEED LOW\n"
        "2026-12-07T12:00:00Z rc  -        RC 990000000000000000000003\n"},
+      {"sel",
+       "2026-12-06T08:00:00Z sel Critical Temperature #0x30 | Upper Critical going high | Asserted\n"
+       "2026-12-07T11:30:00Z sel OK       Temperature #0x30 | Upper Critical going high | Deasserted\n"
+       "2026-12-07T12:00:00Z sel Critical Power Supply #0x51 | Failure detected | Asserted\n"
+       "-                    sel Warning  OEM record 0xE0 | 010203042000040A0B0C0D0E0F\n"},
+      // A timeless entry follows the entry before it in its own log; one
+      // with none before it opens the timeline.
+      {"all",
+       "-                    rc  -        CPU0 CACHE CORRECTED\n"
+       "2026-12-06T08:00:00Z sel Critical Temperature #0x30 | Upper Critical going high | Asserted\n"
+       "2026-12-06T09:00:00Z mar -        [0009]unknown | RC 470100100000000100000001\n"
+       "2026-12-07T10:00:00Z rc  -        FAN2 SPEED LOW\n"
+       "2026-12-07T10:30:00Z mar -        [0001]Hardware error | FAN2 SPEED LOW\n"
+       "2026-12-07T11:30:00Z sel OK       Temperature #0x30 | Upper Critical going high | Deasserted\n"
+       "2026-12-07T12:00:00Z rc  -        RC 990000000000000000000003\n"
+       "2026-12-07T12:00:00Z sel Critical Power Supply #0x51 | Failure detected | Asserted\n"
+       "-                    sel Warning  OEM record 0xE0 | 010203042000040A0B0C0D0E0F\n"},
       {"mar",
        "2026-12-06T09:00:00Z mar -        [0009]unknown | RC 470100100000000100000001\n"
        "2026-12-07T10:30:00Z mar -        [0001]Hardware error | FAN2 SPEED LOW\n"},
@@ -206,6 +226,10 @@ TEST_F(RcqueryE2eTest, FiltersAloneAndCombined) {
   const std::string rc0 = "0-0-470100100000000100000001";
   const std::string rc1 = "1-1796637600-4A0402400000000100000002";
   const std::string rc2 = "2-1796644800-990000000000000000000003";
+  const std::string sel0 = "0-257-1796544000";
+  const std::string sel1 = "1-258-1796643000";
+  const std::string sel2 = "2-259-1796644800";
+  const std::string sel3 = "3-260-67305985";
   struct Case {
     std::vector<std::string> args;
     std::vector<std::string> ids;
@@ -229,6 +253,15 @@ TEST_F(RcqueryE2eTest, FiltersAloneAndCombined) {
       {{"mar", "--rc", "4a"}, {"REC1"}},
       {{"tqr", "--rc", "4701001000000001"}, {"Trap-47010010XXXXXXXXXXXXXXXX"}},
       {{"tqr", "--rc", "99"}, {"Trap-99XXXXXXXXXXXXXXXXXXXXXX"}},
+      {{"sel", "--severity", "critical"}, {sel0, sel2}},
+      {{"sel", "--severity", "warning"}, {sel0, sel2, sel3}},
+      {{"sel", "--severity", "OK"}, {sel0, sel1, sel2, sel3}},
+      {{"sel", "--sensor-type", "temperature"}, {sel0, sel1}},
+      {{"sel", "--sensor-type", "POWER_SUPPLY"}, {sel2}},
+      {{"sel", "--sensor-type", "0x08"}, {sel2}},
+      {{"all", "--severity", "critical", "--since", "2026-12-07"}, {sel2}},
+      {{"all", "--sensor-type", "0x01", "--reverse", "-n", "1"}, {sel1}},
+      {{"all", "--since", "2026-12-07T11:00:00", "--until", "2026-12-07T12:00:00"}, {sel1, rc2, sel2}},
       {{"all", "--rc", "4A"}, {rc1, "REC1"}},
       {{"all", "--until", "2026-12-07T10:30:00", "-n", "2"}, {rc1, "REC1"}},
   };
@@ -281,6 +314,7 @@ TEST_F(RcqueryE2eTest, UsageErrors) {
       {"rc", "--rc", "47G"},
       {"rc", "--rc", "0123456789ABCDEF012345678"},
       {"sel", "--sensor-type", "0x123"},
+      {"sel", "--sensor-type", "Thermometer"},
       {"rc", "-n", "-1"},
       {"rc", "--colour"},
   };
