@@ -146,6 +146,13 @@ int BackgroundRun::Wait() {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+bool JsonLinesValid(const std::string& path) {
+  const std::string source = RCV_SOURCE_DIR;
+  const std::string command =
+      "python3 '" + source + "/tests/schema/validate_json_lines.py' '" + source + "/schema' '" + path + "' >&2";
+  return std::system(command.c_str()) == 0;
+}
+
 std::vector<std::string> FileLines(const std::string& path) {
   std::ifstream file(path);
   std::vector<std::string> lines;

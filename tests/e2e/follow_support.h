@@ -62,6 +62,10 @@ class BackgroundRun {
 // The path of a program of the build.
 std::string BuiltProgram(const std::string& name);
 
+// Whether every line of the file validates against the shipped schemas
+// (python3-jsonschema); failures are printed.
+bool JsonLinesValid(const std::string& path);
+
 // The lines of a file.
 std::vector<std::string> FileLines(const std::string& path);
 

@@ -62,9 +62,8 @@ TEST_F(RcqueryBundleE2eTest, SelRawReadsInIpmitoolAsTheSameEventsAsRcquerySel) {
   std::size_t events = 0;
   for (std::string line, peerLine; std::getline(ours, line);) {
     ASSERT_TRUE(std::getline(theirs, peerLine)) << peer;
-    const std::string raw = Json::parse(line)["Raw"];
-    // ipmitool's first column is the record ID in hexadecimal, stored low byte first.
-    const unsigned id = std::stoul(raw.substr(2, 2) + raw.substr(0, 2), nullptr, 16);
+    // ipmitool's first column is the record ID in hexadecimal.
+    const unsigned id = Json::parse(line)["RecordId"];
     EXPECT_EQ(id, std::stoul(peerLine.substr(0, peerLine.find(',')), nullptr, 16)) << peerLine;
     ++events;
   }

@@ -130,6 +130,7 @@ TEST_F(RcqueryFollowE2eTest, KilledAndRestartedItDeliversEveryEntryAndRepeatsOnl
     newest[entry.source] = entry.serial;
   }
   ASSERT_EQ(writer.written(), seen.size());
+  EXPECT_TRUE(JsonLinesValid(Path("out")));
   // A run repeats, of each log, only entries delivered after the cursor its
   // killed predecessor left, before any new one: the batch it had in flight.
   for (std::size_t k = 0; k + 1 < kills.size(); ++k) {
@@ -180,6 +181,7 @@ TEST_F(RcqueryFollowE2eTest, AReaderLeftBehindByMoreThanTheRingReportsOneGapWith
   EXPECT_EQ(301, gap["Lost"]);
   EXPECT_EQ(5u + 301 + 1, output[6].serial);
   EXPECT_EQ(writer.written(), output.back().serial);
+  EXPECT_TRUE(JsonLinesValid(Path("out")));
   EXPECT_NE(std::string::npos, tree_.ReadFile("err").find("rcquery: rc: 301 entries lost"));
 }
 
