@@ -65,7 +65,13 @@ FollowWatch::Wake FollowWatch::Wait(int outputFd) {
       if (errno == EINTR) continue;
       return Wake::kFailed;
     }
-    if (fds[0].revents != 0) return Wake::kStop;
+    if (fds[0].revents != 0) {
+      // Taken in here, so that it is not delivered again once unblocked.
+      signalfd_siginfo signal{};
+      while (::read(signals_.get(), &signal, sizeof signal) == sizeof signal) {
+      }
+      return Wake::kStop;
+    }
     if ((fds[2].revents & (POLLERR | POLLHUP)) != 0) return Wake::kOutputClosed;
     if (fds[1].revents != 0) {
       Drain();
