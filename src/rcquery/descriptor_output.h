@@ -10,7 +10,7 @@
 
 namespace rcv {
 
-inline constexpr std::size_t kOutputBufferSize = 64 * 1024;
+inline constexpr std::size_t kOutputBufferSize = std::size_t{64} * 1024;
 
 class DescriptorOutput : public std::streambuf {
  public:

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 
+#include "sel/sel_event.h"
 #include "shell/utc_time.h"
 
 namespace rcv {
@@ -18,20 +19,11 @@ constexpr std::size_t kRelativeDigitsMax = 9;
 constexpr std::string_view kDateForm = "YYYY-MM-DD";
 constexpr std::string_view kDateTimeForm = "YYYY-MM-DDTHH:MM:SS";
 
-struct CivilTime {
-  int year = 1970;
-  int month = 1;
-  int day = 1;
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
-
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
-int DaysInMonth(int year, int month) {
-  constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : kDays[static_cast<std::size_t>(month - 1)];
+unsigned DaysInMonth(int year, unsigned month) {
+  constexpr std::array<unsigned, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
 // Days from 1970-01-01 to the date of the proleptic Gregorian calendar.
@@ -44,20 +36,20 @@ QueryTime DaysFromCivil(int year, int month, int day) {
   return static_cast<QueryTime>(era) * 146097 + dayOfEra - 719468;
 }
 
-std::optional<QueryTime> ToTime(const CivilTime& c) {
+std::optional<QueryTime> ToTime(const SelCivilTime& c) {
   if (c.month < 1 || c.month > 12 || c.day < 1 || c.day > DaysInMonth(c.year, c.month)) return std::nullopt;
   if (c.hour > 23 || c.minute > 59 || c.second > 59) return std::nullopt;
-  return DaysFromCivil(c.year, c.month, c.day) * kSecondsPerDay + c.hour * kSecondsPerHour +
-         c.minute * kSecondsPerMinute + c.second;
+  return DaysFromCivil(c.year, static_cast<int>(c.month), static_cast<int>(c.day)) * kSecondsPerDay +
+         c.hour * kSecondsPerHour + c.minute * kSecondsPerMinute + c.second;
 }
 
 // The decimal number of `width` digits at `offset`, or nothing.
-std::optional<int> Digits(std::string_view text, std::size_t offset, std::size_t width) {
+std::optional<unsigned> Digits(std::string_view text, std::size_t offset, std::size_t width) {
   if (offset + width > text.size()) return std::nullopt;
-  int value = 0;
+  unsigned value = 0;
   for (const char c : text.substr(offset, width)) {
     if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
+    value = value * 10 + static_cast<unsigned>(c - '0');
   }
   return value;
 }
@@ -82,16 +74,16 @@ std::optional<QueryTime> ParseDateTime(std::string_view text, DayEnd dayEnd) {
   const auto month = Digits(text, 5, 2);
   const auto day = Digits(text, 8, 2);
   if (!year || !month || !day) return std::nullopt;
-  CivilTime civil{*year, *month, *day};
+  SelCivilTime civil{static_cast<int>(*year), *month, *day};
   if (dateOnly) {
-    if (dayEnd == DayEnd::kLastSecond) civil = {*year, *month, *day, 23, 59, 59};
+    if (dayEnd == DayEnd::kLastSecond) civil = {static_cast<int>(*year), *month, *day, 23, 59, 59};
     return ToTime(civil);
   }
   const auto hour = Digits(text, 11, 2);
   const auto minute = Digits(text, 14, 2);
   const auto second = Digits(text, 17, 2);
   if (!hour || !minute || !second) return std::nullopt;
-  return ToTime({*year, *month, *day, *hour, *minute, *second});
+  return ToTime({static_cast<int>(*year), *month, *day, *hour, *minute, *second});
 }
 
 std::optional<QueryTime> ParseRelative(std::string_view text, QueryTime now) {
@@ -112,7 +104,7 @@ std::optional<QueryTime> ParseRelative(std::string_view text, QueryTime now) {
   }
   const auto count = Digits(text, 1, text.size() - 2);
   if (!count) return std::nullopt;
-  return now - *count * unit;
+  return now - static_cast<QueryTime>(*count) * unit;
 }
 
 }  // namespace
@@ -165,7 +157,7 @@ std::optional<QueryTime> IndexRowTime(std::string_view date, std::string_view ti
   const auto minute = Digits(time, 2, 2);
   const auto second = Digits(time, 4, 2);
   if (!year || !month || !day || !hour || !minute || !second) return std::nullopt;
-  return ToTime({*year, *month, *day, *hour, *minute, *second});
+  return ToTime({static_cast<int>(*year), *month, *day, *hour, *minute, *second});
 }
 
 }  // namespace rcv

@@ -80,9 +80,11 @@ SourceRead SelSourceOf(std::span<const std::uint8_t> image, const std::string& p
   SourceRead read;
   const std::span<const std::uint8_t, kSelLogSize> log(image.data(), kSelLogSize);
   const SelHeader header = DecodeSelHeader(log);
+  // A valid log that no entry was written to yet is empty, not broken (the
+  // viewer's screen calls both invalid).
+  if (header.validity == kSelValidMark && header.newestIndex == kSelNothingWritten) return read;
   if (CheckSelHeader(header) != SelCheck::kValid) {
-    read.errors.push_back(path +
-                          ": invalid header (no entry written, or a validity mark or newest index out of range)");
+    read.errors.push_back(path + ": invalid header (validity mark or newest index out of range)");
     return read;
   }
   std::vector<std::size_t> slots = SelSlotsNewestFirst(header);

@@ -303,6 +303,23 @@ TEST_F(RcqueryE2eTest, BrokenLogsAreNamedAndTheOthersStillPrint) {
   EXPECT_EQ(1, run.exitStatus);
 }
 
+// A SEL that no entry was written to yet is empty; one without its
+// validity mark is broken.
+TEST_F(RcqueryE2eTest, AnEmptySelIsNoError) {
+  fixture::SelLogValues sel;
+  tree_.WriteFile(tree_.VrkLogDir() / "sel.log", fixture::BuildSelLog(sel));
+  const ViewerRun empty = Run({"sel"});
+  EXPECT_EQ("", empty.screen + empty.errors);
+  EXPECT_EQ(0, empty.exitStatus);
+  sel.validity = 0;
+  tree_.WriteFile(tree_.VrkLogDir() / "sel.log", fixture::BuildSelLog(sel));
+  const ViewerRun broken = Run({"sel"});
+  EXPECT_EQ("rcquery: sel: " + (tree_.VrkLogDir() / "sel.log").string() +
+                ": invalid header (validity mark or newest index out of range)\n",
+            broken.errors);
+  EXPECT_EQ(1, broken.exitStatus);
+}
+
 TEST_F(RcqueryE2eTest, UsageErrors) {
   const std::vector<std::string> cases[] = {
       {},
