@@ -11,9 +11,8 @@
 #include <fstream>
 #include <thread>
 
+#include "run_viewer.h"
 #include "shell/byte_order.h"
-
-extern char** environ;
 
 namespace rcv::e2e {
 
@@ -26,7 +25,6 @@ constexpr std::size_t kSelHeaderFieldsSize = 6;
 constexpr std::size_t kSelHeaderSize = 1024;
 constexpr std::size_t kSelSlotSize = 24;
 constexpr std::size_t kSelSlots = 512;
-constexpr auto kWaitLimit = std::chrono::seconds(10);
 
 void WriteAt(const UniqueFd& fd, const std::vector<std::uint8_t>& image, std::size_t offset, std::size_t size) {
   if (::pwrite(fd.get(), image.data() + offset, size, static_cast<off_t>(offset)) != static_cast<ssize_t>(size)) {
@@ -87,25 +85,13 @@ std::string FollowEntryTime(std::uint32_t serial) {
   return text;
 }
 
-std::string BuiltProgram(const std::string& name) {
-  const char* dir = std::getenv("RCV_PROGRAM_DIR");
-  return std::string(dir != nullptr ? dir : "build") + "/" + name;
-}
-
 BackgroundRun::BackgroundRun(const std::string& root, const std::string& program, const std::vector<std::string>& args,
                              const std::string& outputPath, const std::string& errorPath) {
   std::vector<std::string> argv = {program};
   argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<std::string> env;
-  for (char** entry = environ; *entry != nullptr; ++entry) {
-    if (!std::string_view(*entry).starts_with("RCVIEWER_ROOT=")) env.emplace_back(*entry);
-  }
-  env.push_back("RCVIEWER_ROOT=" + root);
-  std::vector<char*> argPointers, envPointers;
-  for (std::string& arg : argv) argPointers.push_back(arg.data());
-  for (std::string& entry : env) envPointers.push_back(entry.data());
-  argPointers.push_back(nullptr);
-  envPointers.push_back(nullptr);
+  std::vector<std::string> env = ChildEnvironment(root, {});
+  const std::vector<char*> argPointers = PointersTo(argv);
+  const std::vector<char*> envPointers = PointersTo(env);
   child_ = fork();
   if (child_ == 0) {
     const int out = ::open(outputPath.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
@@ -131,19 +117,9 @@ void BackgroundRun::Signal(int signal) const {
 }
 
 int BackgroundRun::Wait() {
-  const auto deadline = std::chrono::steady_clock::now() + kWaitLimit;
-  int status = 0;
-  while (waitpid(child_, &status, WNOHANG) == 0) {
-    if (std::chrono::steady_clock::now() > deadline) {
-      kill(child_, SIGKILL);
-      waitpid(child_, &status, 0);
-      child_ = -1;
-      return -1;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
+  const int status = WaitWithLimit(child_);
   child_ = -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return status;
 }
 
 bool JsonLinesValid(const std::string& path) {

@@ -51,16 +51,13 @@ class BackgroundRun {
   BackgroundRun& operator=(const BackgroundRun&) = delete;
 
   void Signal(int signal) const;
-  // The exit status, -1 for a death by signal or a run that outlives a
-  // few seconds (killed then).
+  // The exit status, -1 for a death by signal or a run that outlives the
+  // time limit (killed then).
   int Wait();
 
  private:
   pid_t child_ = -1;
 };
-
-// The path of a program of the build.
-std::string BuiltProgram(const std::string& name);
 
 // Whether every line of the file validates against the shipped schemas
 // (python3-jsonschema); failures are printed.

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "follow_support.h"
+#include "run_viewer.h"
 
 namespace rcv::e2e {
 namespace {
@@ -46,7 +47,7 @@ class RcqueryFollowE2eTest : public ::testing::Test {
 
   std::unique_ptr<BackgroundRun> StartFollow(const std::string& source) {
     return std::make_unique<BackgroundRun>(
-        tree_.root().string(), BuiltProgram("rcquery"),
+        tree_.root().string(), ProgramPath("rcquery"),
         std::vector<std::string>{"--json", "--follow", "--cursor-file", Path("cursor"), source}, Path("out"),
         Path("err"));
   }

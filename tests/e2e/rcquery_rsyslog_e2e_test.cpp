@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "follow_support.h"
+#include "run_viewer.h"
 #include "shell/unique_fd.h"
 
 namespace rcv::e2e {
@@ -86,7 +87,7 @@ TEST(RcqueryRsyslogE2eTest, EveryEntryReachesTheCollectorAsIntactJsonExactlyOnce
   };
   auto collector = rsyslog("collector");
   auto forwarder = rsyslog("forwarder");
-  auto reader = std::make_unique<BackgroundRun>(root.string(), BuiltProgram("rcquery"),
+  auto reader = std::make_unique<BackgroundRun>(root.string(), ProgramPath("rcquery"),
                                                 std::vector<std::string>{"--json", "--follow", "all"}, entries,
                                                 (root / "rcquery.err").string());
   for (std::uint32_t i = 0; i < kEntries; ++i) {
