@@ -1,8 +1,8 @@
 #include "rcquery/bundle_folder.h"
 
 #include <fcntl.h>
-#include <stdio.h>
 #include <unistd.h>
+#include <cstdio>
 
 #include <cerrno>
 #include <cstring>

@@ -64,7 +64,7 @@ class RingFollowSource : public FollowSource {
       entry.id = at.delivered[slot]->id;
       result.entries.push_back(std::move(entry));
     }
-    if (step.emptied) result.errors.push_back("the log was emptied (erased); following it from its first entry");
+    if (step.emptied) result.errors.emplace_back("the log was emptied (erased); following it from its first entry");
     if (step.gap) {
       result.entries.push_back(GapEntry(source_, step.lost, LastId(at)));
       result.errors.push_back(GapMessage(step.lost));
@@ -120,7 +120,9 @@ class RingFollowSource : public FollowSource {
 
  private:
   static std::string LastId(const RingPosition& at) {
-    if (at.lastSlot && at.delivered[*at.lastSlot]) return at.delivered[*at.lastSlot]->id;
+    if (at.lastSlot && *at.lastSlot < at.delivered.size() && at.delivered[*at.lastSlot]) {
+      return at.delivered[*at.lastSlot]->id;
+    }
     return std::string(kStartId);
   }
 

@@ -15,7 +15,7 @@ namespace {
 // Everything that can change what a folder's logs hold, or the folder.
 constexpr std::uint32_t kWatchMask = IN_MODIFY | IN_CLOSE_WRITE | IN_CREATE | IN_MOVED_TO | IN_MOVED_FROM | IN_DELETE |
                                      IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF;
-constexpr std::size_t kEventBufferSize = 16 * 1024;
+constexpr std::size_t kEventBufferSize = std::size_t{16} * 1024;
 
 sigset_t StopSignals() {
   sigset_t signals;

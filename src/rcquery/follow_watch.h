@@ -6,7 +6,7 @@
 // that the batch in progress always ends whole.
 #pragma once
 
-#include <signal.h>
+#include <csignal>
 
 #include <string>
 #include <vector>

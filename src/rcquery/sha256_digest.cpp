@@ -13,7 +13,7 @@ namespace rcv {
 
 namespace {
 
-constexpr std::size_t kFileBlockSize = 64 * 1024;
+constexpr std::size_t kFileBlockSize = std::size_t{64} * 1024;
 
 struct DigestContextFree {
   void operator()(EVP_MD_CTX* context) const { EVP_MD_CTX_free(context); }
