@@ -1,6 +1,7 @@
 // Writes the fuzzers' seed inputs from the project's fixture writers:
 // DIR/<fuzzer>/<seed> for every fuzzer of the files the viewer reads. The
 // seeds are made afresh by scripts/fuzz.sh and never kept in the sources.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -16,11 +17,15 @@
 #include "fixture/sel_log_writer.h"
 #include "fixture/trap_rc_writer.h"
 #include "fuzz_input.h"
+#include "sel/sel_event.h"
+#include "sel/sel_log.h"
 #include "shell/reference_code.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr std::size_t kSelEventSeedCount = 32;
 using rcv::fixture::FixtureTree;
 using rcv::fuzz::JoinParts;
 
@@ -70,6 +75,17 @@ void WriteSelLogSeeds(const SeedWriter& seeds) {
   seeds.Write("sel_log_fuzzer", "demo", AsText(rcv::fixture::BuildSelLog(rcv::fixture::DemoSelLog())));
   seeds.Write("sel_log_fuzzer", "fresh", AsText(rcv::fixture::BuildSelLog(fresh)));
   seeds.Write("sel_log_fuzzer", "empty", AsText(rcv::fixture::BuildSelLog({})));
+}
+
+// The demo log's records, the first 16 bytes of each entry, one a seed.
+void WriteSelEventSeeds(const SeedWriter& seeds) {
+  const rcv::fixture::SelLogValues demo = rcv::fixture::DemoSelLog();
+  const std::vector<std::uint8_t> log = rcv::fixture::BuildSelLog(demo);
+  for (std::size_t slot = 0; slot < std::min(demo.slots.size(), kSelEventSeedCount); ++slot) {
+    const auto entry = log.begin() + static_cast<std::ptrdiff_t>(rcv::SelSlotOffset(slot));
+    seeds.Write("sel_event_fuzzer", "demo" + std::to_string(slot),
+                std::string(entry, entry + static_cast<std::ptrdiff_t>(rcv::kSelRecordSize)));
+  }
 }
 
 void WriteMarlogSeeds(const SeedWriter& seeds) {
@@ -123,6 +139,7 @@ int main(int argc, char** argv) {
   WriteConsoleSeeds(seeds);
   WriteRcLogSeeds(seeds);
   WriteSelLogSeeds(seeds);
+  WriteSelEventSeeds(seeds);
   WriteMarlogSeeds(seeds);
   WriteTrapRcSeeds(seeds);
   WriteDictionarySeeds(seeds);

@@ -3,22 +3,16 @@
 #include <chrono>
 #include <cstdio>
 
+#include "sel/sel_log.h"
 #include "sel/sel_tables.h"
 #include "shell/byte_order.h"
 
 namespace rcv {
 namespace {
 
-// Fields of an IPMI SEL record (16 bytes).
-constexpr std::size_t kRecordIdOffset = 0;
-constexpr std::size_t kRecordTypeOffset = 2;
-constexpr std::size_t kTimestampOffset = 3;
-constexpr std::size_t kGeneratorOffset = 7;
-constexpr std::size_t kEvmRevisionOffset = 9;
-constexpr std::size_t kSensorTypeOffset = 10;
-constexpr std::size_t kSensorNumberOffset = 11;
-constexpr std::size_t kEventTypeOffset = 12;
-constexpr std::size_t kEventDataOffset = 13;
+// The fields of a system event record are those of a sel.log entry
+// (sel_log.h); OEM records lay their bytes out otherwise.
+static_assert(kSelRecordSize == kSelExtraOffset);
 constexpr std::size_t kManufacturerIdOffset = 7;  // OEM timestamped: 3 bytes
 constexpr std::size_t kManufacturerIdSize = 3;
 constexpr std::size_t kTimestampedOemOffset = 10;    // 6 bytes
@@ -151,17 +145,17 @@ void DecodeEventData(SelEvent& event) {
 }
 
 void DecodeSystemEvent(std::span<const std::uint8_t> record, SelEvent& event) {
-  event.timestamp = TimestampOf(ReadLe32(record, kTimestampOffset));
-  event.generator = GeneratorOf(ReadU8(record, kGeneratorOffset), ReadU8(record, kGeneratorOffset + 1));
-  event.evmRevision = ReadU8(record, kEvmRevisionOffset);
-  event.sensorType = ReadU8(record, kSensorTypeOffset);
+  event.timestamp = TimestampOf(ReadLe32(record, kSelTimestampOffset));
+  event.generator = GeneratorOf(ReadU8(record, kSelGeneratorIdOffset), ReadU8(record, kSelGeneratorIdOffset + 1));
+  event.evmRevision = ReadU8(record, kSelEventRevisionOffset);
+  event.sensorType = ReadU8(record, kSelSensorTypeOffset);
   event.sensorTypeName = SensorTypeText(event.sensorType);
-  event.sensorNumber = ReadU8(record, kSensorNumberOffset);
-  const std::uint8_t typeByte = ReadU8(record, kEventTypeOffset);
+  event.sensorNumber = ReadU8(record, kSelSensorNumberOffset);
+  const std::uint8_t typeByte = ReadU8(record, kSelEventTypeOffset);
   event.eventType = typeByte & kEventTypeMask;
   event.eventClass = EventClassOf(event.eventType);
   event.direction = (typeByte & kDirectionBit) != 0 ? SelDirection::kDeassertion : SelDirection::kAssertion;
-  for (std::size_t i = 0; i < event.eventData.size(); ++i) event.eventData[i] = ReadU8(record, kEventDataOffset + i);
+  for (std::size_t i = 0; i < event.eventData.size(); ++i) event.eventData[i] = ReadU8(record, kSelEventDataOffset + i);
   DecodeEventData(event);
 
   const std::optional<SelOffsetName> name = OffsetNameOf(event);
@@ -186,8 +180,8 @@ std::vector<std::uint8_t> BytesFrom(std::span<const std::uint8_t> record, std::s
 
 SelEvent DecodeSelEvent(std::span<const std::uint8_t, kSelRecordSize> record) {
   SelEvent event;
-  event.recordId = ReadLe16(record, kRecordIdOffset);
-  event.recordType = ReadU8(record, kRecordTypeOffset);
+  event.recordId = ReadLe16(record, kSelRecordIdOffset);
+  event.recordType = ReadU8(record, kSelRecordTypeOffset);
   event.recordClass = RecordClassOf(event.recordType);
   event.severity = kUnnamedSeverity;
   switch (event.recordClass) {
@@ -195,7 +189,7 @@ SelEvent DecodeSelEvent(std::span<const std::uint8_t, kSelRecordSize> record) {
       DecodeSystemEvent(record, event);
       break;
     case SelRecordClass::kOemTimestamped:
-      event.timestamp = TimestampOf(ReadLe32(record, kTimestampOffset));
+      event.timestamp = TimestampOf(ReadLe32(record, kSelTimestampOffset));
       for (std::size_t i = kManufacturerIdSize; i-- > 0;) {
         event.manufacturerId = (event.manufacturerId << 8) | ReadU8(record, kManufacturerIdOffset + i);
       }
