@@ -48,7 +48,11 @@ SourceRead ReadRcSource() {
     read.errors.push_back(std::move(error));
     return read;
   }
-  const std::span<const std::uint8_t> image(bytes);
+  return RcSourceOf(bytes);
+}
+
+SourceRead RcSourceOf(std::span<const std::uint8_t> image) {
+  SourceRead read;
   std::vector<std::size_t> slots = NewestFirstRcSlots(DecodeRcLogHeader(image));
   std::reverse(slots.begin(), slots.end());
   for (const std::size_t slot : slots) {

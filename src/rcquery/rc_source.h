@@ -2,6 +2,8 @@
 // as the CE list names it.
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <vector>
 
 #include "rclog/rc_line.h"
@@ -14,6 +16,8 @@ namespace rcv {
 // while the record is in the log, and a record that later takes the same
 // slot gets an Id of its own.
 SourceRead ReadRcSource();
+// The same of an image of the whole log, already read.
+SourceRead RcSourceOf(std::span<const std::uint8_t> image);
 
 // Names the rc entries among `entries` through `lookup`: the Name property
 // and the message.

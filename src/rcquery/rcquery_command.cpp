@@ -1,10 +1,14 @@
 #include "rcquery/rcquery_command.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <vector>
 
 #include "dict/rc_lookup.h"
+#include "rcquery/bundle_command.h"
 #include "rcquery/entry_output.h"
+#include "rcquery/follow_command.h"
 #include "rcquery/mar_source.h"
 #include "rcquery/rc_source.h"
 #include "rcquery/rcquery_options.h"
@@ -65,6 +69,7 @@ int RunQuery(const RcqueryOptions& options, std::ostream& out, std::ostream& err
 }  // namespace
 
 int RunRcquery(std::span<const std::string> args, std::ostream& out, std::ostream& err, QueryTime now) {
+  if (args.size() > 1 && args[1] == kBundleCommand) return RunBundle(args.subspan(2), out, err, now);
   std::string error;
   const std::optional<RcqueryOptions> options = ParseRcqueryOptions(args, now, error);
   if (!options) {
@@ -81,6 +86,7 @@ int RunRcquery(std::span<const std::string> args, std::ostream& out, std::ostrea
   }
   // The dictionary's own diagnostics never mix with the entries.
   SetDictionaryDiagnostics(err);
+  if (options->follow) return RunFollow(*options, out, err, STDOUT_FILENO);
   return RunQuery(*options, out, err);
 }
 

@@ -30,19 +30,44 @@ const std::string_view kRcqueryUsageText =
     "  --sensor-type NAME|0xNN SEL events of a sensor type\n"
     "  -n N                    the newest N entries after filtering\n"
     "  --reverse               newest first\n"
+    "  --follow                then print each new entry as it is written\n"
+    "  --cursor-file FILE      with --follow: start after the position kept in FILE,\n"
+    "                          and keep it there after each batch\n"
+    "       rcquery bundle [--check] DIR\n"
+    "                          write (or check) a support bundle of every log in DIR\n"
     "Exit status: 0 entries printed or none matched, 1 a log could not be read\n"
     "or the output not written, 2 a usage error.\n";
 
 namespace {
 
-enum OptionId { kHelp = 1, kVersion, kJson, kSince, kUntil, kSeverity, kRc, kSensorType, kReverse, kCount = 'n' };
+enum OptionId {
+  kHelp = 1,
+  kVersion,
+  kJson,
+  kSince,
+  kUntil,
+  kSeverity,
+  kRc,
+  kSensorType,
+  kReverse,
+  kFollow,
+  kCursorFile,
+  kCount = 'n'
+};
 
 constexpr option kLongOptions[] = {
-    {"help", no_argument, nullptr, kHelp},         {"version", no_argument, nullptr, kVersion},
-    {"json", no_argument, nullptr, kJson},         {"since", required_argument, nullptr, kSince},
-    {"until", required_argument, nullptr, kUntil}, {"severity", required_argument, nullptr, kSeverity},
-    {"rc", required_argument, nullptr, kRc},       {"sensor-type", required_argument, nullptr, kSensorType},
-    {"reverse", no_argument, nullptr, kReverse},   {nullptr, 0, nullptr, 0},
+    {"help", no_argument, nullptr, kHelp},
+    {"version", no_argument, nullptr, kVersion},
+    {"json", no_argument, nullptr, kJson},
+    {"since", required_argument, nullptr, kSince},
+    {"until", required_argument, nullptr, kUntil},
+    {"severity", required_argument, nullptr, kSeverity},
+    {"rc", required_argument, nullptr, kRc},
+    {"sensor-type", required_argument, nullptr, kSensorType},
+    {"reverse", no_argument, nullptr, kReverse},
+    {"follow", no_argument, nullptr, kFollow},
+    {"cursor-file", required_argument, nullptr, kCursorFile},
+    {nullptr, 0, nullptr, 0},
 };
 
 constexpr std::array<std::string_view, 5> kSources = {"rc", "sel", "mar", "tqr", "all"};
@@ -96,11 +121,21 @@ std::string ReadValue(int id, std::string_view value, QueryTime now, RcqueryOpti
     case kSensorType:
       filter.sensorType = ParseSensorType(value);
       return filter.sensorType ? "" : "--sensor-type takes a sensor type's name (such as Temperature) or 0xNN";
+    case kCursorFile:
+      options.cursorFile = value;
+      return value.empty() ? "--cursor-file takes a file name" : "";
     default:  // kCount
       if (!IsDigits(value, "0123456789") || value.size() > kCountDigitsMax) return "-n takes a number";
       options.count = std::stoul(std::string(value));
       return "";
   }
+}
+
+// What --follow can't be combined with.
+std::string FollowOptionError(const RcqueryOptions& options) {
+  if (!options.follow) return options.cursorFile.empty() ? "" : "--cursor-file goes with --follow";
+  if (options.source == kTqrSource) return "--follow takes rc, sel, mar or all";
+  return options.reverse ? "--follow prints oldest first; --reverse can't go with it" : "";
 }
 
 }  // namespace
@@ -125,6 +160,8 @@ std::optional<RcqueryOptions> ParseRcqueryOptions(std::span<const std::string> a
       options.json = true;
     } else if (id == kReverse) {
       options.reverse = true;
+    } else if (id == kFollow) {
+      options.follow = true;
     } else if (id == '?' || id == ':') {
       error = "unknown option or option without its value: " + std::string(argv[static_cast<std::size_t>(optind) - 1]);
       return std::nullopt;
@@ -145,6 +182,8 @@ std::optional<RcqueryOptions> ParseRcqueryOptions(std::span<const std::string> a
     error = "unknown source " + options.source + " (rc, sel, mar, tqr or all)";
     return std::nullopt;
   }
+  error = FollowOptionError(options);
+  if (!error.empty()) return std::nullopt;
   return options;
 }
 

@@ -28,6 +28,8 @@ struct RcqueryOptions {
   bool json = false;
   bool reverse = false;
   std::optional<std::size_t> count;  // -n
+  bool follow = false;
+  std::string cursorFile;  // --cursor-file, with --follow only
   EntryFilter filter;
 };
 

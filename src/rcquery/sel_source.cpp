@@ -73,7 +73,12 @@ SourceRead ReadSelSource() {
     read.errors.push_back(std::move(error));
     return read;
   }
-  const std::span<const std::uint8_t, kSelLogSize> log(bytes.data(), kSelLogSize);
+  return SelSourceOf(bytes, path);
+}
+
+SourceRead SelSourceOf(std::span<const std::uint8_t> image, const std::string& path) {
+  SourceRead read;
+  const std::span<const std::uint8_t, kSelLogSize> log(image.data(), kSelLogSize);
   const SelHeader header = DecodeSelHeader(log);
   // A valid log that no entry was written to yet is empty, not broken (the
   // viewer's screen calls both invalid).

@@ -4,8 +4,6 @@
 // direction) must be the same, once the known kinds of difference listed
 // in Reconcile have been applied to ipmitool's line.
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,16 +13,14 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <memory>
 #include <random>
 #include <set>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "base/byte_order.h"
-#include "base/unique_fd.h"
+#include "fixture/ipmitool_peer.h"
 #include "sel/sel_event.h"
 #include "sel/sel_log.h"
 
@@ -35,68 +31,6 @@ using Record = std::array<std::uint8_t, kSelRecordSize>;
 
 constexpr std::size_t kRecordCount = 6000;
 constexpr std::uint32_t kSeed = 20261207;
-
-// ipmitool's dummy interface sends each request over a Unix socket as a
-// 16-byte header (net function, LUN, command, target command, the data
-// length as a little-endian 16-bit number at byte 4, padding) and the data,
-// and reads a 24-byte answer that starts with the completion code. The stub
-// answers 0xC1 (invalid command) to all, so ipmitool's start-up probes fail
-// harmlessly and "sel readraw" decodes the file by itself.
-constexpr std::size_t kRequestHeaderSize = 16;
-constexpr std::size_t kRequestDataLengthOffset = 4;
-constexpr std::size_t kAnswerSize = 24;
-constexpr std::uint8_t kInvalidCommand = 0xC1;
-
-bool Receive(int fd, std::span<std::uint8_t> bytes) {
-  return bytes.empty() || ::recv(fd, bytes.data(), bytes.size(), MSG_WAITALL) == static_cast<ssize_t>(bytes.size());
-}
-
-class InvalidCommandStub {
- public:
-  explicit InvalidCommandStub(const std::filesystem::path& path) : listener_(::socket(AF_UNIX, SOCK_STREAM, 0)) {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    path.string().copy(address.sun_path, sizeof address.sun_path - 1);
-    ready_ = ::bind(listener_.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-             ::listen(listener_.get(), 1) == 0;
-    if (ready_) thread_ = std::thread([this] { Serve(); });
-  }
-  ~InvalidCommandStub() {
-    ::shutdown(listener_.get(), SHUT_RDWR);  // wakes the accept
-    if (thread_.joinable()) thread_.join();
-  }
-  InvalidCommandStub(const InvalidCommandStub&) = delete;
-  InvalidCommandStub& operator=(const InvalidCommandStub&) = delete;
-  bool ready() const { return ready_; }
-
- private:
-  void Serve() const {
-    for (UniqueFd connection; (connection = UniqueFd(::accept(listener_.get(), nullptr, nullptr))).valid();) {
-      std::array<std::uint8_t, kRequestHeaderSize> header{};
-      const std::array<std::uint8_t, kAnswerSize> answer{kInvalidCommand};
-      while (Receive(connection.get(), header)) {
-        std::vector<std::uint8_t> data(ReadLe16(header, kRequestDataLengthOffset));
-        if (!Receive(connection.get(), data)) break;
-        if (::send(connection.get(), answer.data(), answer.size(), MSG_NOSIGNAL) < 0) break;
-      }
-    }
-  }
-  UniqueFd listener_;
-  bool ready_ = false;
-  std::thread thread_;
-};
-
-std::string RunIpmitool(const std::filesystem::path& socket, const std::filesystem::path& records) {
-  const std::string command = "IPMI_DUMMY_SOCK='" + socket.string() + "' ipmitool -I dummy -c sel readraw '" +
-                              records.string() + "' 2>/dev/null";
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
-  std::string output;
-  std::array<char, 4096> chunk{};
-  for (std::size_t got; pipe && (got = std::fread(chunk.data(), 1, chunk.size(), pipe.get())) > 0;) {
-    output.append(chunk.data(), got);
-  }
-  return output;
-}
 
 // System events of every sensor type and event type, offsets in and beyond
 // the tables, both directions, special time stamps, and OEM records of both
@@ -261,7 +195,7 @@ void Reconcile(const SelEvent& event, const PeerLine& expected, PeerLine& peer, 
 }
 
 TEST(SelEventPeerTest, AgreesWithIpmitoolRecordByRecord) {
-  if (std::system("command -v ipmitool >/dev/null 2>&1") != 0) {
+  if (!fixture::IpmitoolInstalled()) {
     GTEST_SKIP() << "ipmitool is not installed, so the decoder was not compared with it (scripts/setup.sh "
                     "installs it)";
   }
@@ -271,12 +205,7 @@ TEST(SelEventPeerTest, AgreesWithIpmitoolRecordByRecord) {
   std::ofstream(dir / "records.bin", std::ios::binary)
       .write(reinterpret_cast<const char*>(records.data()),
              static_cast<std::streamsize>(records.size() * kSelRecordSize));
-  std::string output;
-  {
-    const InvalidCommandStub stub(dir / "ipmi.sock");
-    ASSERT_TRUE(stub.ready()) << "the dummy interface's socket could not be opened";
-    output = RunIpmitool(dir / "ipmi.sock", dir / "records.bin");
-  }
+  const std::string output = fixture::IpmitoolReadRaw(dir / "records.bin", dir);
   std::filesystem::remove_all(dir);
   std::vector<std::string> lines;
   std::istringstream stream(output);

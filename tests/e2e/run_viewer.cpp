@@ -17,8 +17,6 @@ extern char** environ;
 
 namespace rcv::e2e {
 
-namespace {
-
 constexpr auto kRunTimeLimit = std::chrono::seconds(20);
 
 // The programs lie in the build folder that RCV_PROGRAM_DIR names.
@@ -62,6 +60,8 @@ int WaitWithLimit(pid_t child) {
   }
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
+
+namespace {
 
 std::string ReadAndRemove(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);

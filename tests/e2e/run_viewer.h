@@ -3,6 +3,8 @@
 // input; gives back what the screen showed and the exit status.
 #pragma once
 
+#include <sys/types.h>
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -35,6 +37,17 @@ ViewerRun RunWithOutput(std::string_view program, const std::string& root, const
 // `pauseAt`, `during` runs (another party at work) and `after` is typed.
 ViewerRun RunViewerPausing(const std::string& root, const std::vector<std::string>& args, const std::string& before,
                            std::string_view pauseAt, const std::function<void()>& during, const std::string& after);
+
+// The path of a program of the build, in the folder RCV_PROGRAM_DIR names.
+std::string ProgramPath(std::string_view name);
+// A child's environment: ours without RCVIEWER_ROOT and LANG, then the root
+// and the extra entries.
+std::vector<std::string> ChildEnvironment(const std::string& root, const std::vector<std::string>& extraEnv);
+// The texts as an argv or envp array, null-terminated.
+std::vector<char*> PointersTo(std::vector<std::string>& texts);
+// Waits for the child and gives its exit status; kills it when it outlives
+// the time limit, and gives -1 then or after a death by signal.
+int WaitWithLimit(pid_t child);
 
 // The access code that opens CE mode.
 inline constexpr const char* kCeAccessCode = "tonbar47";

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package of a build folder, unpacks it into a temporary
 # folder and runs the unpacked programs: the package holds the programs,
-# their manual pages, the README and rcquery's JSON schemas, and declares
+# their manual pages, the README, rcquery's JSON schemas and its contrib
+# examples (systemd unit, rsyslog snippets), and declares
 # what they link.
 # Usage: package_test.sh BUILD-DIR VERSION
 set -euo pipefail
@@ -28,7 +29,8 @@ for library in libc6 libstdc++6; do
   [[ "$depends" == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 for file in bin/rcviewer bin/rcdict bin/rcquery share/man/man1/rcviewer.1 share/man/man1/rcdict.1 \
-  share/man/man1/rcquery.1 share/doc/rcviewer/README.md share/rcviewer/schema/rcquery-{rc,sel,mar,tqr}.schema.json; do
+  share/man/man1/rcquery.1 share/doc/rcviewer/README.md share/rcviewer/schema/rcquery-{rc,sel,mar,tqr,gap}.schema.json \
+  share/doc/rcviewer/contrib/rcquery-follow.service share/doc/rcviewer/contrib/rsyslog-rcquery-{forwarder,collector}.conf; do
   [ -f "$work/root/usr/$file" ] || fail "the package lacks /usr/$file"
 done
 for program in rcviewer rcdict rcquery; do

@@ -4,7 +4,8 @@
 Usage: validate_json_lines.py SCHEMA-DIR FILE
 
 Each line of FILE is one object; its Source property names the schema,
-SCHEMA-DIR/rcquery-<Source>.schema.json (draft 2020-12). Prints every
+SCHEMA-DIR/rcquery-<Source>.schema.json (draft 2020-12), and a follow gap
+entry ("Gap": true) takes rcquery-gap.schema.json. Prints every
 failure with its line number and exits 1 when there was one.
 """
 import json
@@ -26,7 +27,8 @@ def main():
     lines = pathlib.Path(sys.argv[2]).read_text(encoding="utf-8").splitlines()
     for number, line in enumerate(lines, 1):
         entry = json.loads(line)
-        validator = validators.get(entry.get("Source"))
+        # A follow gap entry has a schema of its own, whatever its source.
+        validator = validators.get("gap" if entry.get("Gap") is True else entry.get("Source"))
         if validator is None:
             print(f"line {number}: no schema for Source {entry.get('Source')!r}")
             failures += 1

@@ -1,0 +1,190 @@
+// rcquery --follow against a writer that appends into the rings while it
+// runs: killed and started again at random points, it delivers every entry,
+// repeats only what was in flight, and reports a ring that overtook it as
+// one gap.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <chrono>
+#include <csignal>
+#include <map>
+#include <random>
+#include <set>
+#include <thread>
+
+#include "follow_support.h"
+#include "run_viewer.h"
+
+namespace rcv::e2e {
+namespace {
+
+using Json = nlohmann::json;
+
+constexpr int kKillCycles = 120;
+constexpr unsigned kSeed = 20261207;
+constexpr std::size_t kRcRingSlots = 2048;
+
+struct Delivered {
+  std::string source;
+  std::string id;
+  std::uint32_t serial = 0;  // 0 for a gap
+  Json line;
+};
+
+// The serial numbers of the entries written, by their Created text.
+std::map<std::string, std::uint32_t> SerialsByTime(std::uint32_t written) {
+  std::map<std::string, std::uint32_t> serials;
+  for (std::uint32_t serial = 1; serial <= written; ++serial) serials[FollowEntryTime(serial)] = serial;
+  return serials;
+}
+
+class RcqueryFollowE2eTest : public ::testing::Test {
+ protected:
+  void SetUp() override { tree_.WriteSetup(); }
+
+  std::string Path(const char* name) const { return (tree_.root() / name).string(); }
+
+  std::unique_ptr<BackgroundRun> StartFollow(const std::string& source) {
+    return std::make_unique<BackgroundRun>(
+        tree_.root().string(), ProgramPath("rcquery"),
+        std::vector<std::string>{"--json", "--follow", "--cursor-file", Path("cursor"), source}, Path("out"),
+        Path("err"));
+  }
+
+  // Every line so far, each of which must be whole JSON.
+  std::vector<Delivered> Output(std::uint32_t written) {
+    std::vector<Delivered> delivered;
+    const std::map<std::string, std::uint32_t> serials = SerialsByTime(written);
+    for (const std::string& text : FileLines(Path("out"))) {
+      const Json line = Json::parse(text, nullptr, false);
+      EXPECT_FALSE(line.is_discarded()) << "a torn line: " << text;
+      if (line.is_discarded()) continue;
+      const std::string created = line["Created"].is_string() ? line["Created"].get<std::string>() : "";
+      const auto serial = serials.find(created);
+      delivered.push_back({line["Source"], line["Id"], serial == serials.end() ? 0 : serial->second, line});
+    }
+    return delivered;
+  }
+
+  // Waits until the entry with that serial number was delivered.
+  bool WaitForSerial(std::uint32_t serial) {
+    const std::string created = FollowEntryTime(serial);
+    for (int tries = 0; tries < 2000; ++tries) {
+      for (const std::string& text : FileLines(Path("out"))) {
+        if (text.find(created) != std::string::npos) return true;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+  }
+
+  fixture::FixtureTree tree_;
+};
+
+TEST_F(RcqueryFollowE2eTest, KilledAndRestartedItDeliversEveryEntryAndRepeatsOnlyTheBatchInFlight) {
+  RingWriter writer(tree_);
+  std::mt19937 random(kSeed);
+  const auto below = [&random](unsigned bound) { return static_cast<unsigned>(random() % bound); };
+  struct Kill {
+    std::size_t linesBefore = 0;  // lines delivered before the run that was killed
+    std::size_t linesAt = 0;      // lines delivered when it was killed
+    Json cursor;                  // the cursor file it left
+  };
+  std::vector<Kill> kills;
+  for (int cycle = 0; cycle < kKillCycles; ++cycle) {
+    Kill kill;
+    kill.linesBefore = FileLines(Path("out")).size();
+    auto reader = StartFollow("all");
+    for (unsigned n = below(20); n > 0; --n) {
+      if (below(2) == 0) {
+        writer.AppendRc();
+      } else {
+        writer.AppendSel();
+      }
+      if (below(4) == 0) std::this_thread::sleep_for(std::chrono::microseconds(below(3000)));
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(below(15000)));
+    reader->Signal(SIGKILL);
+    reader->Wait();
+    kill.linesAt = FileLines(Path("out")).size();
+    const std::string cursorText = tree_.ReadFile("cursor");
+    kill.cursor = cursorText.empty() ? Json() : Json::parse(cursorText, nullptr, false);
+    ASSERT_FALSE(kill.cursor.is_discarded()) << "torn cursor file after cycle " << cycle << ": " << cursorText;
+    kills.push_back(kill);
+  }
+  auto reader = StartFollow("all");
+  ASSERT_TRUE(WaitForSerial(writer.written()));
+  reader->Signal(SIGTERM);
+  EXPECT_EQ(0, reader->Wait());
+
+  const std::vector<Delivered> output = Output(writer.written());
+  // Every entry arrived, for the first time in the order written within its
+  // log (the logs are read one after the other, so a batch may hold a later
+  // entry of one log without an earlier one of the other).
+  std::set<std::uint32_t> seen;
+  std::map<std::string, std::uint32_t> newest;
+  for (const Delivered& entry : output) {
+    ASSERT_NE(0u, entry.serial) << entry.line.dump();
+    if (!seen.insert(entry.serial).second) continue;
+    EXPECT_GT(entry.serial, newest[entry.source]) << entry.line.dump();
+    newest[entry.source] = entry.serial;
+  }
+  ASSERT_EQ(writer.written(), seen.size());
+  EXPECT_TRUE(JsonLinesValid(Path("out")));
+  // A run repeats, of each log, only entries delivered after the cursor its
+  // killed predecessor left, before any new one: the batch it had in flight.
+  for (std::size_t k = 0; k + 1 < kills.size(); ++k) {
+    std::map<std::string, std::uint32_t> cursorSerial;
+    std::set<std::uint32_t> before;
+    for (std::size_t i = 0; i < kills[k].linesAt; ++i) {
+      const Delivered& entry = output[i];
+      before.insert(entry.serial);
+      const Json& position = kills[k].cursor.is_object() ? kills[k].cursor[entry.source] : Json();
+      if (position.is_object() && position["Id"] == entry.id) cursorSerial[entry.source] = entry.serial;
+    }
+    std::set<std::string> sentNew;
+    for (std::size_t i = kills[k].linesAt; i < kills[k + 1].linesAt; ++i) {
+      const Delivered& entry = output[i];
+      if (!before.contains(entry.serial)) {
+        sentNew.insert(entry.source);
+        continue;
+      }
+      EXPECT_FALSE(sentNew.contains(entry.source)) << "a repeat after new entries, line " << i;
+      EXPECT_GT(entry.serial, cursorSerial[entry.source]) << "a repeat from before the cursor, line " << i;
+    }
+  }
+}
+
+TEST_F(RcqueryFollowE2eTest, AReaderLeftBehindByMoreThanTheRingReportsOneGapWithTheCount) {
+  RingWriter writer(tree_);
+  for (int i = 0; i < 5; ++i) writer.AppendRc();
+  {
+    auto reader = StartFollow("rc");
+    ASSERT_TRUE(WaitForSerial(5));
+    reader->Signal(SIGTERM);
+    ASSERT_EQ(0, reader->Wait());
+  }
+  const std::uint32_t behind = kRcRingSlots + 300;
+  for (std::uint32_t i = 0; i < behind; ++i) writer.AppendRc();
+  auto reader = StartFollow("rc");
+  ASSERT_TRUE(WaitForSerial(writer.written()));
+  reader->Signal(SIGTERM);
+  ASSERT_EQ(0, reader->Wait());
+
+  const std::vector<Delivered> output = Output(writer.written());
+  ASSERT_EQ(5u + 1 + (kRcRingSlots - 1), output.size());
+  // The full ring's oldest slot is the one the writer fills next, so it is
+  // counted lost rather than trusted: 300 overwritten, and that one.
+  const Json& gap = output[5].line;
+  EXPECT_EQ(true, gap["Gap"]);
+  EXPECT_EQ("rc", gap["Source"]);
+  EXPECT_EQ(301, gap["Lost"]);
+  EXPECT_EQ(5u + 301 + 1, output[6].serial);
+  EXPECT_EQ(writer.written(), output.back().serial);
+  EXPECT_TRUE(JsonLinesValid(Path("out")));
+  EXPECT_NE(std::string::npos, tree_.ReadFile("err").find("rcquery: rc: 301 entries lost"));
+}
+
+}  // namespace
+}  // namespace rcv::e2e
