@@ -303,36 +303,35 @@ std::string_view SeverityName(CheckFinding::Severity severity) {
 std::string ExpressionProblem(std::string_view condition) {
   TokenList tokens;
   if (!TokenizeExpression(condition, tokens)) return "more than " + std::to_string(kTokenMax) + " tokens";
-  // The ordering and the evaluation, counting values only: every $ and %
-  // term is taken to give an operand.
-  constexpr std::string_view kLacksValues = "an operator lacks two values";
-  std::vector<int> waiting;
+  // The evaluator's own ordering, counting values only: every $ and % term
+  // is taken to give an operand, and an operator leaving the stack takes
+  // two values and gives one.
+  std::vector<bool> operands;
+  for (ExpressionToken& token : tokens) {
+    ExtractBits(token);
+    operands.push_back(token.front() == '$' || token.front() == '%' || IsOperandText(token));
+  }
+  std::string problem;
   std::size_t values = 0;
-  // An operator leaving the stack takes two values and gives one.
-  const auto apply = [&values] {
-    if (values < 2) return false;
+  const auto count = [&](std::size_t i) {
+    if (operands[i]) {
+      if (++values <= kValueStackSlots) return true;
+      problem = "more than " + std::to_string(kValueStackSlots) + " values at once";
+      return false;
+    }
+    if (values < 2) {
+      problem = "an operator lacks two values";
+      return false;
+    }
     --values;
     return true;
   };
-  for (ExpressionToken& token : tokens) {
-    ExtractBits(token);
-    const bool isOperand = token.front() == '$' || token.front() == '%' || IsOperandText(token);
-    if (isOperand) {
-      if (++values > kValueStackSlots) return "more than " + std::to_string(kValueStackSlots) + " values at once";
-      continue;
-    }
-    const int rank = OperatorRank(token.front());
-    if (waiting.empty() || waiting.back() > rank) {
-      waiting.push_back(rank);
-    } else {
-      if (!apply()) return std::string(kLacksValues);
-      waiting.back() = rank;
-    }
+  const auto isOperand = [&operands](std::size_t i) { return operands[i]; };
+  const auto rankOf = [&tokens](std::size_t i) { return OperatorRank(tokens[i].front()); };
+  if (OrderTokens(tokens.size(), isOperand, rankOf, count) == TokenOrder::kOperatorStackFull) {
+    return "more than " + std::to_string(kOperatorStackSlots) + " operators waiting";
   }
-  for (; !waiting.empty(); waiting.pop_back()) {
-    if (!apply()) return std::string(kLacksValues);
-  }
-  return {};
+  return problem;
 }
 
 std::vector<CheckFinding> CheckDictionary(const std::string& path) {

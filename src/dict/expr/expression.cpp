@@ -12,6 +12,7 @@
 #include "dict/expr/expression_memory.h"
 #include "dict/expr/expression_token.h"
 #include "dict/expr/placeholder.h"
+#include "dict/expr/token_order.h"
 #include "dict/state/search_context.h"
 
 namespace rcv {
@@ -104,24 +105,15 @@ bool SubstituteTerms(const PreparedTokens& prepared, TokenSlots& tokens, SearchC
 
 int RankAt(const TokenSlots& tokens, std::size_t i) { return OperatorRank(tokens.text[i]->front()); }
 
-// Infix to postfix. Only one stacked operator leaves per arriving token, so
-// 9-1*2+3 orders as 9 1 2 * 3 + -.
-bool OrderTokens(const TokenSlots& tokens, Postfix& postfix) {
-  std::array<std::size_t, kOperatorStackSlots> stack{};
-  std::size_t stacked = 0;
-  for (std::size_t i = 0; i < tokens.count; ++i) {
-    if (tokens.isOperand[i]) {
-      postfix.Push(i);
-    } else if (stacked == 0 || RankAt(tokens, stack[stacked - 1]) > RankAt(tokens, i)) {
-      if (stacked == kOperatorStackSlots) return false;
-      stack[stacked++] = i;
-    } else {
-      postfix.Push(stack[stacked - 1]);
-      stack[stacked - 1] = i;
-    }
-  }
-  while (stacked > 0) postfix.Push(stack[--stacked]);
-  return true;
+// Infix to postfix, in the order the ordering pass gives.
+bool ToPostfix(const TokenSlots& tokens, Postfix& postfix) {
+  const auto isOperand = [&tokens](std::size_t i) { return tokens.isOperand[i]; };
+  const auto rankOf = [&tokens](std::size_t i) { return RankAt(tokens, i); };
+  const auto push = [&postfix](std::size_t i) {
+    postfix.Push(i);
+    return true;
+  };
+  return OrderTokens(tokens.count, isOperand, rankOf, push) == TokenOrder::kOrdered;
 }
 
 // Runs the postfix list; the result is the bottom value (nothing for an
@@ -164,7 +156,7 @@ std::int32_t EvalExpression(std::string_view text, SearchContext& context) {
   TokenSlots& tokens = level.scratch().tokens;
   if (!SubstituteTerms(*prepared, tokens, context)) return 0;
   Postfix postfix;
-  if (!OrderTokens(tokens, postfix)) return 0;
+  if (!ToPostfix(tokens, postfix)) return 0;
   std::string_view result;
   if (!Evaluate(tokens, postfix, level.scratch(), result)) return 0;
   return IsTrueText(result) ? 1 : ReadValueNumber(result);

@@ -11,14 +11,11 @@
 #include "dict/expr/expression_memory.h"
 #include "dict/expr/expression_operator.h"
 #include "dict/expr/expression_value.h"
+#include "dict/expr/token_order.h"
 
 namespace rcv {
 
 struct SearchContext;
-
-// The operator stack of the ordering pass has this many slots, as many as
-// the value stack of the evaluation (expression_memory.h).
-inline constexpr std::size_t kOperatorStackSlots = 16;
 
 // 1 when the final value is true ("T"), otherwise the final value read as a
 // number. 0 for an empty text, for more than 31 tokens, for an undefined $
