@@ -64,7 +64,8 @@ void PrintMarlogIndex(std::ostream& out, const MarConfig& config, const std::vec
       << "\n"
       << " No. Date       Time     Reason\n"
       << "---- ---------- -------- ------------------------------------------------------\n";
-  for (std::size_t i = 0; i < ShownMarlogRows(entries); ++i) out << FormatMarlogRow(i + 1, entries[i], reasons);
+  const std::size_t shown = ShownMarlogRows(entries);
+  for (std::size_t i = 0; i < shown; ++i) out << FormatMarlogRow(i + 1, entries[i], reasons);
   out << '\n';
 }
 
