@@ -14,13 +14,5 @@ TEST(FormatUtcTimeTest, ValidStamps) {
   }
 }
 
-TEST(FormatUtcTimeTest, PreInitStampsGiveEmptyTexts) {
-  for (std::int32_t stamp : {0x20000000, 0, 1, -1, static_cast<std::int32_t>(0x80000000)}) {
-    const UtcTimeText text = FormatUtcTime(stamp);
-    EXPECT_EQ("", text.date) << stamp;
-    EXPECT_EQ("", text.time) << stamp;
-  }
-}
-
 }  // namespace
 }  // namespace rcv

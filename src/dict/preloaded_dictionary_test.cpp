@@ -30,17 +30,6 @@ class PreloadedDictionaryTest : public ::testing::Test {
   Dictionary dictionary_{files_, diagnostics_};
 };
 
-TEST_F(PreloadedDictionaryTest, VariablesLiveFromLoadToRelease) {
-  // The first lookup captures G and sets $sn; the second sees both.
-  Write(
-      "IFDEF,$sn = 1\nSET,%RC-NAME,SECOND {G}\nELSE\nRC-CODE,GH\nSET,$sn,1\nSET,%RC-NAME,FIRST {G}\n\\IFDEF\n"
-      "COMMENT,%UNIT,MB\n");
-  const PreloadedDictionary preloaded(dictionary_, kPath);
-  ASSERT_TRUE(preloaded.loaded());
-  EXPECT_EQ("1|FIRST 4", Name(kFirst));
-  EXPECT_EQ("1|SECOND 4", Name(kSecond));
-}
-
 TEST_F(PreloadedDictionaryTest, KeepsOnlyPrintableAsciiAndLinesEndedByALineFeed) {
   Write("SET,%RC-NAME,A\x83\x41Z\r\nCOMMENT,%UNIT,MB\nSET,%RC-NAME,LOST");
   ASSERT_TRUE(dictionary_.Preload(kPath));
