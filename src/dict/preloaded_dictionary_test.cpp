@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dict/dictionary.h"
+#include "fixture/fixture_tree.h"
 
 namespace rcv {
 namespace {
@@ -85,6 +86,19 @@ TEST_F(PreloadedDictionaryTest, ANestedRunLowersTheDepthAndTheNextOneCollects) {
   EXPECT_EQ(0, dictionary_.RunPreloaded(kFirst, kPath, &output, nullptr, RunFru, &context).code());
   EXPECT_EQ("NAMED", output.rcName);
   EXPECT_EQ(1, context.runDepth);
+}
+
+// The process-wide faces on a tree of files: the path from the setup file.
+TEST(PreloadedFacesTest, LoadNameAndRelease) {
+  fixture::FixtureTree tree;
+  tree.WriteSetup();
+  tree.Activate();
+  tree.WriteFile(tree.DictionaryDir() / "rcdicttbl.csv", "SET,%RC-NAME,PRELOADED\nCOMMENT,%UNIT,MB\n");
+  ASSERT_EQ(1, PreloadRcDictionary());
+  RcInfo info;
+  EXPECT_EQ(1, GetRcNamePreloaded(std::array<std::uint8_t, kRcKeySize>{0x47, 1}, info));
+  EXPECT_EQ("PRELOADED", info.rcName);
+  ReleaseRcDictionary();
 }
 
 }  // namespace

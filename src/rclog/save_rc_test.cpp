@@ -50,21 +50,6 @@ class SaveRcTest : public ::testing::Test {
   std::string shown_;
 };
 
-TEST_F(SaveRcTest, InteractiveCeSaveWritesNamesAndReportsTheFile) {
-  WriteLog(fixture::NumberedRcLog(5));
-  EXPECT_EQ(1, Save("y\n\n", ViewMode::kCe, output_));
-  EXPECT_EQ(std::string(kAsked) + "\nRC LOG saved.(file : " + output_ + ")\nPRESS ENTER KEY\n", shown_);
-  // A failed lookup writes the failure text, an empty name writes nothing.
-  EXPECT_EQ(std::string(kIdentity) + kCeHeadingText +
-                "01/09/09 01:46:44  01 01 0203 04 00000004 0A0B0C0D   RC_NAME_4\n"
-                "01/09/09 01:46:43  01 01 0203 04 00000003 0A0B0C0D   LMON_DETECTION_FAILURE\n"
-                "01/09/09 01:46:42  01 01 0203 04 00000002 0A0B0C0D   \n"
-                "01/09/09 01:46:41  01 01 0203 04 00000001 0A0B0C0D   LMON_DETECTION_FAILURE\n"
-                "01/09/09 01:46:40  01 01 0203 04 00000000 0A0B0C0D   RC_NAME_0\n" +
-                kEndLine,
-            Saved());
-}
-
 // A wrapped log of 3000 records holds its newest 2048; the single run
 // writes the newest COUNT of them, the interactive one all.
 TEST_F(SaveRcTest, RecordLimitOfTheSingleRunOnly) {

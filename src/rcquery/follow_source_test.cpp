@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "fixture/fixture_tree.h"
+#include "fixture/marlog_writer.h"
 #include "rcquery/ring_logs.h"
 
 namespace rcv {
@@ -60,6 +62,26 @@ TEST(FollowSourceTest, FailuresRewritesAndPositions) {
   }
   EXPECT_TRUE(mar->LoadPosition(Json{{"Seen", {"A@-"}}}, error));
   EXPECT_EQ((Json{{"Seen", {"A@-"}}}), mar->SavePosition());
+}
+
+// MARLOG rows are followed by folder and time: a row seen before is not
+// sent again, and an index that can't be read says so once.
+TEST(FollowSourceTest, MarlogRowsComeOnce) {
+  fixture::FixtureTree tree;
+  tree.Activate();
+  tree.WriteSetup();
+  fixture::WriteCallReasons(tree, fixture::CallReasonText({{"0001", "Hardware error"}}));
+  fixture::WriteMarlogIndex(tree, "1,20231201,100000,0001,A\n");
+  for (const char* folder : {"A", "B"}) fixture::WriteMarRecord(tree, folder, {});
+  const auto follow = MakeFollowSource(kMarSource);
+  EXPECT_EQ("A ", Said(follow->Start()));
+  fixture::WriteMarlogIndex(tree, "1,20231201,100000,0001,A\n1,20231202,100000,0001,B\n");
+  EXPECT_EQ("B ", Said(follow->Next()));
+  std::filesystem::remove(fixture::MarDir(tree) / "marlog.idx");
+  const std::string gone = "[" + (fixture::MarDir(tree) / "marlog.idx").string() + ": no such file] ";
+  EXPECT_EQ(gone, Said(follow->Next()));
+  EXPECT_EQ("", Said(follow->Next()));
+  EXPECT_EQ(2u, follow->SavePosition()["Seen"].size());
 }
 
 }  // namespace
