@@ -71,7 +71,7 @@ TEST(ExportE2eTest, AFailedExportLeavesTheEarlierOneAsItWas) {
       ViewerRun run;
       {
         const FileSizeLimit limit;
-        run = RunViewer(tree.root().string(), c.args, c.input);
+        run = RunProgram("rcviewer", tree.root().string(), c.args, c.input);
       }
       EXPECT_NE(std::string::npos, run.screen.find(c.shown)) << c.args[2] << run.screen;
       EXPECT_EQ(earlier ? "last week's export\n" : "", fs::exists(target) ? tree.ReadFile(target) : "") << c.args[2];

@@ -1,8 +1,8 @@
 // rcdict, the dictionary maintainer's command, on the demo dictionary: each
 // command in text and JSON, and its exit statuses.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <nlohmann/json.hpp>
@@ -16,20 +16,10 @@ namespace {
 
 using Json = nlohmann::json;
 
-class RcdictE2eTest : public ::testing::Test {
+class RcdictE2eTest : public ProgramTest {
  protected:
+  RcdictE2eTest() : ProgramTest("rcdict") {}
   void SetUp() override { fixture::WriteDemoTree(tree_.root()); }
-  ViewerRun Run(const std::vector<std::string>& args, const std::string& input = "") {
-    return RunRcdict(tree_.root().string(), args, input);
-  }
-  // Every line of the output as one JSON object.
-  static std::vector<Json> JsonLines(const std::string& text) {
-    std::vector<Json> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(Json::parse(line));
-    return lines;
-  }
-  fixture::FixtureTree tree_;
 };
 
 TEST_F(RcdictE2eTest, LookupPrintsOneBlockPerRc) {
@@ -75,18 +65,10 @@ TEST_F(RcdictE2eTest, LookupAsJsonFromStandardInput) {
 TEST_F(RcdictE2eTest, LookupAnswersEachLineBeforeTheNextIsRead) {
   int in[2];
   int out[2];
-  ASSERT_TRUE(pipe(in) == 0 && pipe(out) == 0);
-  const char* dir = std::getenv("RCV_PROGRAM_DIR");
-  const std::string program = std::string(dir != nullptr ? dir : "build") + "/rcdict";
-  const pid_t child = fork();
-  if (child == 0) {
-    dup2(in[0], STDIN_FILENO);
-    dup2(out[1], STDOUT_FILENO);
-    close(in[1]);
-    setenv("RCVIEWER_ROOT", tree_.root().c_str(), 1);
-    execl(program.c_str(), "rcdict", "lookup", "--json", static_cast<char*>(nullptr));
-    _exit(127);
-  }
+  ASSERT_TRUE(pipe2(in, O_CLOEXEC) == 0 && pipe2(out, O_CLOEXEC) == 0);
+  const pid_t child =
+      StartProgram(ProgramPath("rcdict"), tree_.root().string(), {"lookup", "--json"}, {in[0], out[1], 2});
+  close(in[0]);
   close(out[1]);
   for (const std::string rc : {"4701001000000001", "4A04024000000001"}) {
     ASSERT_TRUE(write(in[1], (rc + "\n").c_str(), rc.size() + 1) > 0);
@@ -96,9 +78,7 @@ TEST_F(RcdictE2eTest, LookupAnswersEachLineBeforeTheNextIsRead) {
     EXPECT_TRUE(line.starts_with("{\"rc\":\"" + rc + "\"")) << rc;
   }
   close(in[1]);
-  int status = -1;
-  waitpid(child, &status, 0);
-  EXPECT_EQ(0, WEXITSTATUS(status));
+  EXPECT_EQ(0, WaitWithLimit(child));
 }
 
 // Output that can't be written, whatever the command: a full device or a

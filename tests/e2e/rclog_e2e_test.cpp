@@ -18,18 +18,14 @@ constexpr std::string_view kIdentity =
 // Knows the fixture's numbered RC 99 only.
 constexpr std::string_view kDictionary = "RC-CODE,0102030400000063\nSET,%RC-NAME,FAN_STOP\n";
 
-class RcLogE2eTest : public ::testing::Test {
+class RcLogE2eTest : public ViewerTest {
  protected:
   void SetUp() override {
-    tree_.WriteSetup();
+    ViewerTest::SetUp();
     tree_.WriteFile(tree_.DictionaryDir() / "rcdicttbl.csv", kDictionary);
     fixture::WriteRcLog(tree_, fixture::NumberedRcLog(100));
   }
-  ViewerRun Run(const std::vector<std::string>& args, const std::string& input = "") {
-    return RunViewer(tree_.root().string(), args, input);
-  }
   std::string OutputFile() const { return (tree_.root() / "rc.txt").string(); }
-  fixture::FixtureTree tree_;
 };
 
 TEST_F(RcLogE2eTest, UserRunShowsTheListOnceAndEnds) {
@@ -97,7 +93,7 @@ TEST_F(RcLogE2eTest, DeeplyRelocatedTreeFindsItsMessageFiles) {
   deep.WriteFile(deep.DictionaryDir() / "msg" / "names.txt", "/*S1*/\nMESSAGED\n/*E*/\n");
   fixture::WriteRcLog(deep, fixture::NumberedRcLog(2));
   const std::string output = (deep.root() / "rc.txt").string();
-  const ViewerRun run = RunViewer(deep.root().string(), {kCeAccessCode, "-o", "sr", "-f", output}, "");
+  const ViewerRun run = RunProgram("rcviewer", deep.root().string(), {kCeAccessCode, "-o", "sr", "-f", output});
   EXPECT_EQ("\n", run.screen);
   const std::string saved = fixture::ReadWholeFile(output);
   EXPECT_NE(std::string::npos, saved.find("01 0203 04 00000001 0A0B0C0D   MESSAGED\n")) << saved;

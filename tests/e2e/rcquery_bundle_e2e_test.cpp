@@ -19,12 +19,11 @@ namespace {
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
 
-class RcqueryBundleE2eTest : public ::testing::Test {
+class RcqueryBundleE2eTest : public ProgramTest {
  protected:
+  RcqueryBundleE2eTest() : ProgramTest("rcquery") {}
   void SetUp() override { fixture::WriteDemoTree(tree_.root()); }
   std::string Bundle() const { return (tree_.root() / "bundle").string(); }
-  ViewerRun Run(const std::vector<std::string>& args) { return RunRcquery(tree_.root().string(), args); }
-  fixture::FixtureTree tree_;
 };
 
 TEST_F(RcqueryBundleE2eTest, ABundleOfTheDemoVerifiesAndAChangedByteFailsTheCheck) {

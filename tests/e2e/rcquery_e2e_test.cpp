@@ -5,10 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "fixture/demo_dictionary.h"
 #include "fixture/fixture_tree.h"
@@ -29,74 +26,57 @@ constexpr std::uint32_t kDec7At10 = 1796637600;
 constexpr std::uint32_t kDec7At1130 = 1796643000;
 constexpr std::uint32_t kDec7At12 = 1796644800;
 
+constexpr ReferenceCode kCpu0Rc = {0x47, 0x01, 0x00, 0x10, 0, 0, 0, 0x01, 0, 0, 0, 0x01};
+constexpr ReferenceCode kFan2Rc = {0x4A, 0x04, 0x02, 0x40, 0, 0, 0, 0x01, 0, 0, 0, 0x02};
 // "ジャパ" in Shift-JIS, then a byte that starts no character.
 constexpr std::string_view kShiftJisComment = "\x83\x57\x83\x83\x83\x70\xFF";
 
-ReferenceCode Rc(std::initializer_list<std::uint8_t> bytes) {
-  ReferenceCode rc{};
-  std::copy(bytes.begin(), bytes.end(), rc.begin());
-  return rc;
-}
-
-fixture::SelEntryValues SelEntry(std::uint16_t id, std::uint32_t stamp, std::uint8_t sensorType,
-                                 std::uint8_t sensorNumber, std::uint8_t eventType, std::array<std::uint8_t, 3> data) {
-  fixture::SelEntryValues entry;
-  entry.recordId = id;
-  entry.timestamp = stamp;
-  entry.sensorType = sensorType;
-  entry.sensorNumber = sensorNumber;
-  entry.eventType = eventType;
-  entry.eventData = data;
-  return entry;
-}
-
-// JSON lines checked against the shipped schemas by python3-jsonschema.
-void ExpectValidJson(const std::string& lines) {
-  namespace fs = std::filesystem;
-  const fs::path file = fs::temp_directory_path() / ("rcquery-lines-" + std::to_string(::getpid()) + ".json");
-  std::ofstream(file, std::ios::binary) << lines;
-  const std::string source = RCV_SOURCE_DIR;
-  const std::string command = "python3 '" + source + "/tests/schema/validate_json_lines.py' '" + source + "/schema' '" +
-                              file.string() + "' >&2";
-  EXPECT_EQ(0, std::system(command.c_str())) << lines;
-  fs::remove(file);
-}
-
-std::vector<Json> JsonLines(const std::string& text) {
-  std::vector<Json> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(Json::parse(line));
-  return lines;
-}
-
-class RcqueryE2eTest : public ::testing::Test {
+class RcqueryE2eTest : public ProgramTest {
  protected:
+  RcqueryE2eTest() : ProgramTest("rcquery") {}
   void SetUp() override {
     tree_.WriteSetup();
     fixture::WriteDemoDictionary(tree_);
-    WriteRcLog();
+    fixture::RcLogValues rcLog;
+    fixture::AppendRcRecord(rcLog, {0, "01", kCpu0Rc});
+    fixture::AppendRcRecord(rcLog, {kDec7At10, "\xFF\xFF", kFan2Rc});
+    fixture::AppendRcRecord(rcLog, {kDec7At12, "U1", {0x99, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x03}});
+    fixture::WriteRcLog(tree_, rcLog);
     WriteSelLog();
     WriteMarlog();
     fixture::WriteTrapRcTable(tree_, {{0x00, {0x47, 0x0100, 0x10, 0, 0}, {0xFF, 0xFFFF, 0xFF, 0, 0}},
                                       {0x80, {0x4A, 0x0402, 0x40, 0x00000001, 0x00000002}, fixture::kAllFixed},
                                       {0x00, {0x99, 0, 0, 0, 0}, {0xFF, 0, 0, 0, 0}}});
   }
-  void WriteRcLog() {
-    fixture::AppendRcRecord(rcLog_, {0, "01", Rc({0x47, 0x01, 0x00, 0x10, 0, 0, 0, 0x01, 0, 0, 0, 0x01})});
-    fixture::AppendRcRecord(rcLog_,
-                            {kDec7At10, "\xFF\xFF", Rc({0x4A, 0x04, 0x02, 0x40, 0, 0, 0, 0x01, 0, 0, 0, 0x02})});
-    fixture::AppendRcRecord(rcLog_, {kDec7At12, "U1", Rc({0x99, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x03})});
-    fixture::WriteRcLog(tree_, rcLog_);
-  }
   void WriteSelLog() {
     fixture::SelLogValues sel;
     sel.newestIndex = 3;
-    sel.slots = {SelEntry(0x0101, kDec6At8, 0x01, 0x30, 0x01, {0x59, 0x5A, 0x50}),
-                 SelEntry(0x0102, kDec7At1130, 0x01, 0x30, 0x81, {0x59, 0x48, 0x50}),
-                 SelEntry(0x0103, kDec7At12, 0x08, 0x51, 0x6F, {0x01, 0xFF, 0xFF}),
-                 SelEntry(0x0104, 0x04030201, 0x0A, 0x0B, 0x0C, {0x0D, 0x0E, 0x0F})};
-    // An OEM record without a time stamp.
-    sel.slots[3].recordType = 0xE0;
+    // The last is an OEM record without a time stamp.
+    sel.slots = {{.recordId = 0x0101,
+                  .timestamp = kDec6At8,
+                  .sensorType = 1,
+                  .sensorNumber = 0x30,
+                  .eventType = 0x01,
+                  .eventData = {0x59, 0x5A, 0x50}},
+                 {.recordId = 0x0102,
+                  .timestamp = kDec7At1130,
+                  .sensorType = 1,
+                  .sensorNumber = 0x30,
+                  .eventType = 0x81,
+                  .eventData = {0x59, 0x48, 0x50}},
+                 {.recordId = 0x0103,
+                  .timestamp = kDec7At12,
+                  .sensorType = 8,
+                  .sensorNumber = 0x51,
+                  .eventType = 0x6F,
+                  .eventData = {0x01, 0xFF, 0xFF}},
+                 {.recordId = 0x0104,
+                  .recordType = 0xE0,
+                  .timestamp = 0x04030201,
+                  .sensorType = 0x0A,
+                  .sensorNumber = 0x0B,
+                  .eventType = 0x0C,
+                  .eventData = {0x0D, 0x0E, 0x0F}}};
     tree_.WriteFile(tree_.VrkLogDir() / "sel.log", fixture::BuildSelLog(sel));
   }
   void WriteMarlog() {
@@ -107,22 +87,24 @@ class RcqueryE2eTest : public ::testing::Test {
     record.event.timestamp = kDec7At10;
     record.reasonNumber = 0x01;
     record.impact = "H1";
-    record.rc = Rc({0x4A, 0x04, 0x02, 0x40, 0, 0, 0, 0x01, 0, 0, 0, 0x02});
+    record.rc = kFan2Rc;
     record.rcName = "FAN2 SPEED LOW";
     record.fru = {{"RPL", "1", "FAN2", "FAN_UNIT"}};
     record.comment = kShiftJisComment;
     record.attachments = fixture::AttachedLogSection("console", "boot ok\n");
     fixture::WriteMarRecord(tree_, "REC1", record);
     fixture::MarRecordValues second;
-    second.rc = Rc({0x47, 0x01, 0x00, 0x10, 0, 0, 0, 0x01, 0, 0, 0, 0x01});
+    second.rc = kCpu0Rc;
     fixture::WriteMarRecord(tree_, "REC2", second);
   }
   // Every JSON line a test produced is checked once it ends.
   void TearDown() override {
-    if (!jsonLines_.empty()) ExpectValidJson(jsonLines_);
+    if (jsonLines_.empty()) return;
+    tree_.WriteFile("lines.json", jsonLines_);
+    EXPECT_TRUE(JsonLinesValid((tree_.root() / "lines.json").string())) << jsonLines_;
   }
   ViewerRun Run(const std::vector<std::string>& args) {
-    ViewerRun run = RunRcquery(tree_.root().string(), args);
+    ViewerRun run = ProgramTest::Run(args);
     if (std::find(args.begin(), args.end(), "--json") != args.end()) jsonLines_ += run.screen;
     return run;
   }
@@ -136,8 +118,6 @@ class RcqueryE2eTest : public ::testing::Test {
     return ids;
   }
 
-  fixture::FixtureTree tree_;
-  fixture::RcLogValues rcLog_;
   std::string jsonLines_;
 };
 

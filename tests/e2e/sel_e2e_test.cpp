@@ -15,16 +15,11 @@ constexpr std::string_view kHeading =
     "date/time           RID  RT GID  ER ST/# ET Event \n"
     "------------------  ---- -- ---- -- ---- -- ------\n";
 
-class SelE2eTest : public ::testing::Test {
+class SelE2eTest : public ViewerTest {
  protected:
-  void SetUp() override { tree_.WriteSetup(); }
   void WriteLog(const fixture::SelLogValues& values) {
     tree_.WriteFile(tree_.VrkLogDir() / "sel.log", fixture::BuildSelLog(values));
   }
-  ViewerRun Run(const std::vector<std::string>& args, const std::string& input = "") {
-    return RunViewer(tree_.root().string(), args, input);
-  }
-  fixture::FixtureTree tree_;
 };
 
 TEST_F(SelE2eTest, ExportToAFullDiskSaysSo) {

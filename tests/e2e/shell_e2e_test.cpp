@@ -32,57 +32,49 @@ constexpr std::string_view kCeMenu =
     "\n"
     "Select command : ";
 
-std::string Repeat(std::string_view text, int times) {
-  std::string all;
-  for (int i = 0; i < times; ++i) all += text;
-  return all;
-}
-
-class ShellE2eTest : public ::testing::Test {
+class ShellE2eTest : public ViewerTest {
  protected:
-  void SetUp() override { tree_.WriteSetup(); }
-  ViewerRun Run(const std::vector<std::string>& args, const std::string& input = "") {
-    return RunViewer(tree_.root().string(), args, input);
+  // Every file the commands read: two RCs, an empty trap table, one MARLOG row.
+  void WriteMachine() {
+    tree_.WriteSetup();
+    fixture::WriteRcLog(tree_, fixture::NumberedRcLog(2));
+    fixture::WriteTrapRcTable(tree_, {});
+    fixture::WriteMarlogIndex(tree_, "1,20231201,100000,0001,B\n");
+    fixture::WriteCallReasons(tree_, fixture::CallReasonText({{"0001", "Hardware error"}}));
   }
-  fixture::FixtureTree tree_;
 };
 
-TEST_F(ShellE2eTest, UnknownWordsAreNotFoundAndOnlyLowerQQuits) {
-  // A word longer than nine characters is cut to nine before the comparison.
-  const ViewerRun run = Run({kCeAccessCode}, "Q\nDR\n\n dr\nq12345678\nq\n");
-  const std::string again = std::string(kCeMenu) + "\ncommand not found.\n";
-  EXPECT_EQ("\n" + Repeat(again, 5) + std::string(kCeMenu) + "\n", run.screen);
-  EXPECT_EQ(1, run.exitStatus);
+TEST_F(ShellE2eTest, CommandLinesAndMenuWords) {
+  const std::string menu = "\n" + std::string(kCeMenu) + "\n";
+  std::string unknownWords = "\n";
+  for (int i = 0; i < 5; ++i) unknownWords += std::string(kCeMenu) + "\ncommand not found.\n";
+  const struct {
+    std::vector<std::string> args;
+    std::string input;
+    std::string screen;
+  } cases[] = {
+      // Only a lower q quits; a word longer than nine characters is cut to
+      // nine before the comparison.
+      {{kCeAccessCode}, "Q\nDR\n\n dr\nq12345678\nq\n", unknownWords + menu.substr(1)},
+      {{"-o", "ds"}, "", "\n"},  // closed to user mode
+      {{"-o", "xx"}, "", "\ncommand not found.\n"},
+      // Faulty command lines are ignored whole.
+      {{kCeAccessCode, "-o"}, "q\n", menu},
+      {{kCeAccessCode, "-o", "xx", "-o", "yy"}, "q\n", menu},
+      {{kCeAccessCode, "-x"}, "q\n", menu},
+      {{kCeAccessCode, "stray"}, "q\n", menu},
+      {{kCeAccessCode, "-o", "0123456789"}, "q\n", menu},
+  };
+  for (const auto& c : cases) {
+    const ViewerRun run = Run(c.args, c.input);
+    EXPECT_EQ(c.screen, run.screen) << ::testing::PrintToString(c.args);
+    EXPECT_EQ(1, run.exitStatus) << ::testing::PrintToString(c.args);
+  }
 }
 
 TEST_F(ShellE2eTest, EndOfInputAtTheMenuEndsTheRun) {
   for (const std::string input : {"", "ds\n", "garbage", "\x1B[A\x1B"}) {
-    const ViewerRun run = Run({kCeAccessCode}, input);
-    EXPECT_EQ(1, run.exitStatus) << input;
-  }
-}
-
-TEST_F(ShellE2eTest, SelIsClosedToUserMode) {
-  const ViewerRun run = Run({"-o", "ds"});
-  EXPECT_EQ("\n", run.screen);
-  EXPECT_EQ(1, run.exitStatus);
-}
-
-TEST_F(ShellE2eTest, SingleCommandThatDoesNotExistIsNotFound) {
-  const ViewerRun run = Run({"-o", "xx"});
-  EXPECT_EQ("\ncommand not found.\n", run.screen);
-  EXPECT_EQ(1, run.exitStatus);
-}
-
-TEST_F(ShellE2eTest, FaultyCommandLinesAreIgnoredWhole) {
-  for (const std::vector<std::string>& args : {std::vector<std::string>{kCeAccessCode, "-o"},
-                                               {kCeAccessCode, "-o", "xx", "-o", "yy"},
-                                               {kCeAccessCode, "-x"},
-                                               {kCeAccessCode, "stray"},
-                                               {kCeAccessCode, "-o", "0123456789"}}) {
-    const ViewerRun run = Run(args, "q\n");
-    EXPECT_EQ("\n" + std::string(kCeMenu) + "\n", run.screen) << args[1];
-    EXPECT_EQ(1, run.exitStatus);
+    EXPECT_EQ(1, Run({kCeAccessCode}, input).exitStatus) << input;
   }
 }
 
@@ -106,26 +98,22 @@ TEST_F(ShellE2eTest, HelpAndVersionAnswerOnlyAsTheSoleArgument) {
 }
 
 TEST_F(ShellE2eTest, IdentityFailuresEndWithStatus255) {
-  tree_.WriteSetup({.confDir = ""});
-  ViewerRun run = Run({kCeAccessCode}, "q\n");
-  EXPECT_EQ("Getting RC table path failed.\n", run.screen);
-  EXPECT_EQ(255, run.exitStatus);
-
-  tree_.WriteSetup({.code = ""});
-  run = Run({}, "");
-  EXPECT_EQ("Getting CODE failed.\n", run.screen);
-  EXPECT_EQ(255, run.exitStatus);
-
-  tree_.WriteSetup();
-  tree_.WriteFile(tree_.DictionaryDir() / "rcrev", "");
-  run = Run({kCeAccessCode, "-o", "ds"}, "");
-  EXPECT_EQ("Rcrev get failed.\n", run.screen);
-  EXPECT_EQ(255, run.exitStatus);
-
-  std::filesystem::remove_all(tree_.root() / "opt");
-  run = Run({kCeAccessCode});
-  EXPECT_EQ("Getting RC table path failed.\n", run.screen);
-  EXPECT_EQ(255, run.exitStatus);
+  const struct {
+    fixture::SetupValues setup;
+    std::string_view rcrev;
+    std::vector<std::string> args;
+    std::string screen;
+  } cases[] = {
+      {{.confDir = ""}, "1.23", {kCeAccessCode}, "Getting RC table path failed.\n"},
+      {{.code = ""}, "1.23", {}, "Getting CODE failed.\n"},
+      {{}, "", {kCeAccessCode, "-o", "ds"}, "Rcrev get failed.\n"},
+  };
+  for (const auto& c : cases) {
+    tree_.WriteSetup(c.setup, c.rcrev);
+    const ViewerRun run = Run(c.args, "q\n");
+    EXPECT_EQ(c.screen, run.screen);
+    EXPECT_EQ(255, run.exitStatus) << c.screen;
+  }
 }
 
 // A path that exists but is no regular file takes the road of a file that
@@ -157,11 +145,7 @@ TEST_F(ShellE2eTest, SpecialFilesReadAsFilesThatOpenedButCouldNotBeRead) {
   };
   for (const Case& c : cases) {
     for (const bool fifo : {true, false}) {
-      tree_.WriteSetup();
-      fixture::WriteRcLog(tree_, fixture::NumberedRcLog(2));
-      fixture::WriteTrapRcTable(tree_, {});
-      fixture::WriteMarlogIndex(tree_, "1,20231201,100000,0001,B\n");
-      fixture::WriteCallReasons(tree_, fixture::CallReasonText({{"0001", "Hardware error"}}));
+      WriteMachine();
       fs::remove_all(c.replaced);
       fs::create_directories(c.replaced.parent_path());
       if (fifo) {
@@ -210,11 +194,7 @@ TEST_F(ShellE2eTest, FailuresNameTheirFileAndReasonOnStandardError) {
       {table, std::string(600, '\xFF'), ce, "tqr\n1\nq\nq\n", "file is 600 bytes, expected at most 512"},
   };
   for (const auto& c : cases) {
-    tree_.WriteSetup();
-    fixture::WriteRcLog(tree_, fixture::NumberedRcLog(2));
-    fixture::WriteMarlogIndex(tree_, "1,20231201,100000,0001,B\n");
-    fixture::WriteCallReasons(tree_, "1,0001,C,Hardware error\n");
-    fixture::WriteTrapRcTable(tree_, {});
+    WriteMachine();
     if (c.content.empty()) fs::remove(c.file);
     if (!c.content.empty() && c.content != "keep") tree_.WriteFile(c.file, c.content);
     const ViewerRun run = Run(c.args, c.input);

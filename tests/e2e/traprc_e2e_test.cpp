@@ -47,10 +47,10 @@ std::string Bytes(const std::vector<TrapRcRecordValues>& records) {
   return std::string(bytes.begin(), bytes.end());
 }
 
-class TrapRcE2eTest : public ::testing::Test {
+class TrapRcE2eTest : public ViewerTest {
  protected:
   void SetUp() override {
-    tree_.WriteSetup();
+    ViewerTest::SetUp();
     fixture::WriteTrapRcTable(tree_, kTable);
   }
   fs::path TablePath() const { return tree_.DictionaryDir() / "atraprc.tqr"; }
@@ -58,12 +58,11 @@ class TrapRcE2eTest : public ::testing::Test {
   // Types "tqr", the input and "q"; gives what TQR showed, up to the command
   // menu shown again.
   std::string Tqr(const std::string& input) {
-    const ViewerRun run = RunViewer(tree_.root().string(), {kCeAccessCode}, "tqr\n" + input + "q\n");
+    const ViewerRun run = Run({kCeAccessCode}, "tqr\n" + input + "q\n");
     EXPECT_EQ(1, run.exitStatus);
     const std::size_t from = run.screen.find("Select command : \n") + 18;
     return run.screen.substr(from, run.screen.rfind("============= RC Viewer") - from);
   }
-  fixture::FixtureTree tree_;
 };
 
 constexpr std::string_view kTrapRows =
@@ -218,7 +217,7 @@ TEST_F(TrapRcE2eTest, EndOfInputAtAnyPromptQuitsWithoutWriting) {
   const std::string before = Table();
   for (const char* input : {"tqr\n1", "tqr\n1\n0\n", "tqr\n1\n0\n12 3456 78 9ABCDEF0 1234567F", "tqr\n1\n0\n12\n",
                             "tqr\n1\n0\n51 0902 10 XXXXXXXX XXXXXXXX\n", "tqr\n1\n1\n", "tqr\n1\n1\n0\n"}) {
-    const ViewerRun run = RunViewer(tree_.root().string(), {kCeAccessCode}, input);
+    const ViewerRun run = Run({kCeAccessCode}, input);
     EXPECT_EQ(1, run.exitStatus) << input;
     EXPECT_TRUE(run.screen.ends_with("Select command : ")) << input;
     EXPECT_EQ(before, Table()) << input;
