@@ -23,20 +23,17 @@ class RcdictE2eTest : public ProgramTest {
 };
 
 TEST_F(RcdictE2eTest, LookupPrintsOneBlockPerRc) {
-  const ViewerRun run = Run({"lookup", "47 0100 10 00000001+"});
-  EXPECT_EQ(
-      "RC      : 4701001000000001\n"
-      "RESULT  : 1\n"
-      "NAME    : CPU0 CACHE CORRECTED\n"
-      "FRU 1   : CPU0     PROC_CARD        CHK 1\n"
-      "COMMENT : The service processor detected a hardware error.\n"
-      "          Check the units in the FRU list; replace them if the error recurs.\n"
-      "          CPU0 corrected a cache error (failure code 00000001).\n"
-      "          No action is needed unless the error repeats within 24 hours.\n"
-      "\n",
-      run.screen);
-  EXPECT_EQ("", run.errors);
-  EXPECT_EQ(0, run.exitStatus);
+  EXPECT_EQ((ViewerRun{"RC      : 4701001000000001\n"
+                       "RESULT  : 1\n"
+                       "NAME    : CPU0 CACHE CORRECTED\n"
+                       "FRU 1   : CPU0     PROC_CARD        CHK 1\n"
+                       "COMMENT : The service processor detected a hardware error.\n"
+                       "          Check the units in the FRU list; replace them if the error recurs.\n"
+                       "          CPU0 corrected a cache error (failure code 00000001).\n"
+                       "          No action is needed unless the error repeats within 24 hours.\n"
+                       "\n",
+                       "", 0}),
+            Run({"lookup", "47 0100 10 00000001+"}));
 }
 
 TEST_F(RcdictE2eTest, LookupAsJsonFromStandardInput) {
@@ -97,9 +94,9 @@ TEST_F(RcdictE2eTest, AFailedWriteIsReportedWithItsOwnStatusByBothPrograms) {
                                                          {nullptr, "Bad file descriptor"}};
   for (const auto& [program, args] : cases) {
     for (const auto& [target, reason] : targets) {
-      const ViewerRun run = RunWithOutput(program, tree_.root().string(), args, target);
-      EXPECT_EQ(std::string(program) + ": write error: " + reason + "\n", run.errors) << testing::PrintToString(args);
-      EXPECT_EQ(3, run.exitStatus) << testing::PrintToString(args);
+      EXPECT_EQ((ViewerRun{"", std::string(program) + ": write error: " + reason + "\n", 3}),
+                RunWithOutput(program, tree_.root().string(), args, target))
+          << testing::PrintToString(args);
     }
   }
 }
@@ -108,15 +105,12 @@ TEST_F(RcdictE2eTest, PreloadedLookupCarriesVariablesAndReportsEachLookupsDiagno
   tree_.WriteFile(tree_.DictionaryDir() / "rcdicttbl.csv",
                   "IFDEF,$sn = 1\nSET,%RC-NAME,AGAIN {G}\nELSE\nRC-CODE,GH\nSET,$sn,1\nSET,%RC-NAME,FIRST\n\\IFDEF\n"
                   "SET,BAD,x\nCOMMENT,%UNIT,MB\n");
-  const ViewerRun run = Run({"lookup", "--preloaded", "--json", "4701001000000001", "5A01001000000001"});
-  EXPECT_EQ(
-      "{\"rc\":\"4701001000000001\",\"result\":1,\"name\":\"FIRST\","
-      "\"problems\":[\"Ra_search cmdSet() Unexpected string [BAD]\"]}\n"
-      "{\"rc\":\"5A01001000000001\",\"result\":1,\"name\":\"AGAIN 4\","
-      "\"problems\":[\"Ra_search cmdSet() Unexpected string [BAD]\"]}\n",
-      run.screen);
-  EXPECT_EQ("", run.errors);
-  EXPECT_EQ(1, run.exitStatus);
+  EXPECT_EQ((ViewerRun{"{\"rc\":\"4701001000000001\",\"result\":1,\"name\":\"FIRST\","
+                       "\"problems\":[\"Ra_search cmdSet() Unexpected string [BAD]\"]}\n"
+                       "{\"rc\":\"5A01001000000001\",\"result\":1,\"name\":\"AGAIN 4\","
+                       "\"problems\":[\"Ra_search cmdSet() Unexpected string [BAD]\"]}\n",
+                       "", 1}),
+            Run({"lookup", "--preloaded", "--json", "4701001000000001", "5A01001000000001"}));
 }
 
 // A FILE table that is gone leaves a name-less RC: found, but not clean.
@@ -136,17 +130,13 @@ TEST_F(RcdictE2eTest, ALookupThatMetProblemsSaysSoAndFails) {
 }
 
 TEST_F(RcdictE2eTest, CheckReportsFindingsAndCoverCountsTheLog) {
-  const ViewerRun clean = Run({"check"});
-  EXPECT_EQ("", clean.screen + clean.errors);
-  EXPECT_EQ(0, clean.exitStatus);
+  EXPECT_EQ((ViewerRun{"", "", 0}), Run({"check"}));
 
-  const ViewerRun cover = Run({"cover", "--json"});
-  EXPECT_EQ(
-      "{\"records\":340,\"distinct\":10,\"found\":302,\"found_with_problems\":0,\"unknown\":38,\"failed\":0,\"unknown_"
-      "rcs\":"
-      "[{\"rc\":\"5109990100000001\",\"count\":19},{\"rc\":\"E700100200001000\",\"count\":19}]}\n",
-      cover.screen);
-  EXPECT_EQ(0, cover.exitStatus);
+  EXPECT_EQ((ViewerRun{"{\"records\":340,\"distinct\":10,\"found\":302,\"found_with_problems\":0,\"unknown\":38,"
+                       "\"failed\":0,\"unknown_rcs\":[{\"rc\":\"5109990100000001\",\"count\":19},"
+                       "{\"rc\":\"E700100200001000\",\"count\":19}]}\n",
+                       "", 0}),
+            Run({"cover", "--json"}));
   EXPECT_EQ(
       "records             : 340\ndistinct            : 10\nfound               : 302\n"
       "found with problems : 0\nunknown             : 38\nfailed              : 0\n"
@@ -168,11 +158,7 @@ TEST_F(RcdictE2eTest, CheckReportsFindingsAndCoverCountsTheLog) {
 }
 
 TEST_F(RcdictE2eTest, ExitStatuses) {
-  struct Case {
-    std::vector<std::string> args;
-    int status;
-  };
-  const Case cases[] = {
+  const std::pair<std::vector<std::string>, int> cases[] = {
       {{"--help"}, 0},
       {{"--version"}, 0},
       {{}, 2},
@@ -182,11 +168,9 @@ TEST_F(RcdictE2eTest, ExitStatuses) {
       {{"--dict", "/nonexistent/rcdicttbl.csv", "check"}, 2},
       {{"cover", "/nonexistent/rc.log"}, 2},
   };
-  for (const Case& c : cases) EXPECT_EQ(c.status, Run(c.args).exitStatus) << testing::PrintToString(c.args);
+  for (const auto& [args, status] : cases) EXPECT_EQ(status, Run(args).exitStatus) << testing::PrintToString(args);
   std::filesystem::remove(tree_.MainteData() / "vrk_setup.conf");
-  const ViewerRun noSetup = Run({"lookup", "4701001000000001"});
-  EXPECT_EQ("Getting RC table path failed.\n", noSetup.errors);
-  EXPECT_EQ(2, noSetup.exitStatus);
+  EXPECT_EQ((ViewerRun{"", "Getting RC table path failed.\n", 2}), Run({"lookup", "4701001000000001"}));
 }
 
 }  // namespace

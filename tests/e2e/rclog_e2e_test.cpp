@@ -30,23 +30,20 @@ class RcLogE2eTest : public ViewerTest {
 
 TEST_F(RcLogE2eTest, UserRunShowsTheListOnceAndEnds) {
   fixture::WriteRcLog(tree_, fixture::NumberedRcLog(2));
-  const ViewerRun run = Run({}, "q\nsr\n");
-  EXPECT_EQ("\n" + std::string(kIdentity) +
-                "date/time          Lv RE UID  EC Failure  Additional\n"
-                "------------------ -- -- ---- -- -------- ----------\n"
-                "01/09/09 01:46:41     01 0203 04 00000001 0A0B0C0D\n"
-                "01/09/09 01:46:40     01 0203 04 00000000 0A0B0C0D\n"
-                "--- End of data. ---\n"
-                "-- (q:quit) --\n"
-                "\n",
-            run.screen);
-  EXPECT_EQ(1, run.exitStatus);
+  EXPECT_EQ((ViewerRun{"\n" + std::string(kIdentity) +
+                           "date/time          Lv RE UID  EC Failure  Additional\n"
+                           "------------------ -- -- ---- -- -------- ----------\n"
+                           "01/09/09 01:46:41     01 0203 04 00000001 0A0B0C0D\n"
+                           "01/09/09 01:46:40     01 0203 04 00000000 0A0B0C0D\n"
+                           "--- End of data. ---\n"
+                           "-- (q:quit) --\n"
+                           "\n",
+                       "", 1}),
+            Run({}, "q\nsr\n"));
 }
 
 TEST_F(RcLogE2eTest, SingleSaveRunWritesTheNewestTenWithNames) {
-  const ViewerRun run = Run({kCeAccessCode, "-o", "sr", "-c", "10", "-f", OutputFile()});
-  EXPECT_EQ("\n", run.screen);
-  EXPECT_EQ(1, run.exitStatus);
+  EXPECT_EQ((ViewerRun{"\n", "", 1}), Run({kCeAccessCode, "-o", "sr", "-c", "10", "-f", OutputFile()}));
   std::string expected = std::string(kIdentity) +
                          "date/time          Lv RE UID  EC Failure  Additional RC Name\n"
                          "------------------ -- -- ---- -- -------- ---------- --------------------\n"
@@ -93,8 +90,8 @@ TEST_F(RcLogE2eTest, DeeplyRelocatedTreeFindsItsMessageFiles) {
   deep.WriteFile(deep.DictionaryDir() / "msg" / "names.txt", "/*S1*/\nMESSAGED\n/*E*/\n");
   fixture::WriteRcLog(deep, fixture::NumberedRcLog(2));
   const std::string output = (deep.root() / "rc.txt").string();
-  const ViewerRun run = RunProgram("rcviewer", deep.root().string(), {kCeAccessCode, "-o", "sr", "-f", output});
-  EXPECT_EQ("\n", run.screen);
+  EXPECT_EQ((ViewerRun{"\n", "", 1}),
+            RunProgram("rcviewer", deep.root().string(), {kCeAccessCode, "-o", "sr", "-f", output}));
   const std::string saved = fixture::ReadWholeFile(output);
   EXPECT_NE(std::string::npos, saved.find("01 0203 04 00000001 0A0B0C0D   MESSAGED\n")) << saved;
   EXPECT_NE(std::string::npos, saved.find("01 0203 04 00000000 0A0B0C0D   DISPLAYED\n")) << saved;

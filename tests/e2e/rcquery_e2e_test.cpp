@@ -31,6 +31,16 @@ constexpr ReferenceCode kFan2Rc = {0x4A, 0x04, 0x02, 0x40, 0, 0, 0, 0x01, 0, 0, 
 // "ジャパ" in Shift-JIS, then a byte that starts no character.
 constexpr std::string_view kShiftJisComment = "\x83\x57\x83\x83\x83\x70\xFF";
 
+fixture::SelEntryValues SelEntry(std::uint16_t id, std::uint32_t stamp, std::uint8_t sensorType,
+                                 std::uint8_t sensorNumber, std::uint8_t eventType, std::array<std::uint8_t, 3> data) {
+  return {.recordId = id,
+          .timestamp = stamp,
+          .sensorType = sensorType,
+          .sensorNumber = sensorNumber,
+          .eventType = eventType,
+          .eventData = data};
+}
+
 class RcqueryE2eTest : public ProgramTest {
  protected:
   RcqueryE2eTest() : ProgramTest("rcquery") {}
@@ -51,32 +61,12 @@ class RcqueryE2eTest : public ProgramTest {
   void WriteSelLog() {
     fixture::SelLogValues sel;
     sel.newestIndex = 3;
-    // The last is an OEM record without a time stamp.
-    sel.slots = {{.recordId = 0x0101,
-                  .timestamp = kDec6At8,
-                  .sensorType = 1,
-                  .sensorNumber = 0x30,
-                  .eventType = 0x01,
-                  .eventData = {0x59, 0x5A, 0x50}},
-                 {.recordId = 0x0102,
-                  .timestamp = kDec7At1130,
-                  .sensorType = 1,
-                  .sensorNumber = 0x30,
-                  .eventType = 0x81,
-                  .eventData = {0x59, 0x48, 0x50}},
-                 {.recordId = 0x0103,
-                  .timestamp = kDec7At12,
-                  .sensorType = 8,
-                  .sensorNumber = 0x51,
-                  .eventType = 0x6F,
-                  .eventData = {0x01, 0xFF, 0xFF}},
-                 {.recordId = 0x0104,
-                  .recordType = 0xE0,
-                  .timestamp = 0x04030201,
-                  .sensorType = 0x0A,
-                  .sensorNumber = 0x0B,
-                  .eventType = 0x0C,
-                  .eventData = {0x0D, 0x0E, 0x0F}}};
+    sel.slots = {SelEntry(0x0101, kDec6At8, 0x01, 0x30, 0x01, {0x59, 0x5A, 0x50}),
+                 SelEntry(0x0102, kDec7At1130, 0x01, 0x30, 0x81, {0x59, 0x48, 0x50}),
+                 SelEntry(0x0103, kDec7At12, 0x08, 0x51, 0x6F, {0x01, 0xFF, 0xFF}),
+                 SelEntry(0x0104, 0x04030201, 0x0A, 0x0B, 0x0C, {0x0D, 0x0E, 0x0F})};
+    // An OEM record without a time stamp.
+    sel.slots[3].recordType = 0xE0;
     tree_.WriteFile(tree_.VrkLogDir() / "sel.log", fixture::BuildSelLog(sel));
   }
   void WriteMarlog() {
@@ -121,21 +111,9 @@ class RcqueryE2eTest : public ProgramTest {
   std::string jsonLines_;
 };
 
-TEST_F(RcqueryE2eTest, EachSourceAsText) {
-  struct Case {
-    std::string source;
-    std::string text;
-  };
-  const Case cases[] = {
-      {"rc",
-       "-                    rc  -        CPU0 CACHE CORRECTED\n"
-       "2026-12-07T10:00:00Z rc  -        FAN2 SPEED LOW\n"
-       "2026-12-07T12:00:00Z rc  -        RC 990000000000000000000003\n"},
-      {"sel",
-       "2026-12-06T08:00:00Z sel Critical Temperature #0x30 | Upper Critical going high | Asserted\n"
-       "2026-12-07T11:30:00Z sel OK       Temperature #0x30 | Upper Critical going high | Deasserted\n"
-       "2026-12-07T12:00:00Z sel Critical Power Supply #0x51 | Failure detected | Asserted\n"
-       "-                    sel Warning  OEM record 0xE0 | 010203042000040A0B0C0D0E0F\n"},
+// Each line of a source reads as in its source alone.
+TEST_F(RcqueryE2eTest, AllSourcesAndTheTrapTableAsText) {
+  const std::pair<std::string, std::string> cases[] = {
       // A timeless entry follows the entry before it in its own log; one
       // with none before it opens the timeline.
       {"all",
@@ -148,20 +126,12 @@ TEST_F(RcqueryE2eTest, EachSourceAsText) {
        "2026-12-07T12:00:00Z rc  -        RC 990000000000000000000003\n"
        "2026-12-07T12:00:00Z sel Critical Power Supply #0x51 | Failure detected | Asserted\n"
        "-                    sel Warning  OEM record 0xE0 | 010203042000040A0B0C0D0E0F\n"},
-      {"mar",
-       "2026-12-06T09:00:00Z mar -        [0009]unknown | RC 470100100000000100000001\n"
-       "2026-12-07T10:30:00Z mar -        [0001]Hardware error | FAN2 SPEED LOW\n"},
       {"tqr",
        "-                    tqr -        Trap RC 47 0100 10 XXXXXXXX XXXXXXXX\n"
        "-                    tqr -        Ignore RC 4A 0402 40 00000001 00000002\n"
        "-                    tqr -        Trap RC 99 XXXX XX XXXXXXXX XXXXXXXX\n"},
   };
-  for (const Case& c : cases) {
-    const ViewerRun run = Run({c.source});
-    EXPECT_EQ(c.text, run.screen) << c.source;
-    EXPECT_EQ("", run.errors) << c.source;
-    EXPECT_EQ(0, run.exitStatus) << c.source;
-  }
+  for (const auto& [source, text] : cases) EXPECT_EQ((ViewerRun{text, "", 0}), Run({source})) << source;
 }
 
 TEST_F(RcqueryE2eTest, RcAndMarAsJson) {
@@ -210,11 +180,7 @@ TEST_F(RcqueryE2eTest, FiltersAloneAndCombined) {
   const std::string sel1 = "1-258-1796643000";
   const std::string sel2 = "2-259-1796644800";
   const std::string sel3 = "3-260-67305985";
-  struct Case {
-    std::vector<std::string> args;
-    std::vector<std::string> ids;
-  };
-  const Case cases[] = {
+  const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
       {{"rc"}, {rc0, rc1, rc2}},
       {{"rc", "--reverse"}, {rc2, rc1, rc0}},
       {{"rc", "-n", "2"}, {rc1, rc2}},
@@ -245,9 +211,7 @@ TEST_F(RcqueryE2eTest, FiltersAloneAndCombined) {
       {{"all", "--rc", "4A"}, {rc1, "REC1"}},
       {{"all", "--until", "2026-12-07T10:30:00", "-n", "2"}, {rc1, "REC1"}},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(c.ids, Ids(c.args)) << ::testing::PrintToString(c.args);
-  }
+  for (const auto& [args, ids] : cases) EXPECT_EQ(ids, Ids(args)) << ::testing::PrintToString(args);
 }
 
 // A record that the ring overwrites takes its Id with it; every other
@@ -268,19 +232,16 @@ TEST_F(RcqueryE2eTest, IdsHoldAcrossAWrapOfTheRing) {
 TEST_F(RcqueryE2eTest, BrokenLogsAreNamedAndTheOthersStillPrint) {
   std::filesystem::remove(tree_.VrkLogDir() / "sel.log");
   std::filesystem::remove(fixture::MarDir(tree_) / "REC2" / "MARLOG");
-  const ViewerRun run = Run({"all"});
-  EXPECT_EQ(
-      "-                    rc  -        CPU0 CACHE CORRECTED\n"
-      "2026-12-06T09:00:00Z mar -        [0009]unknown\n"
-      "2026-12-07T10:00:00Z rc  -        FAN2 SPEED LOW\n"
-      "2026-12-07T10:30:00Z mar -        [0001]Hardware error | FAN2 SPEED LOW\n"
-      "2026-12-07T12:00:00Z rc  -        RC 990000000000000000000003\n",
-      run.screen);
   const std::string vrk = tree_.VrkLogDir().string();
-  EXPECT_EQ(
-      "rcquery: sel: " + vrk + "/sel.log: no such file\nrcquery: mar: " + vrk + "/mar/REC2/MARLOG: no such file\n",
-      run.errors);
-  EXPECT_EQ(1, run.exitStatus);
+  EXPECT_EQ((ViewerRun{"-                    rc  -        CPU0 CACHE CORRECTED\n"
+                       "2026-12-06T09:00:00Z mar -        [0009]unknown\n"
+                       "2026-12-07T10:00:00Z rc  -        FAN2 SPEED LOW\n"
+                       "2026-12-07T10:30:00Z mar -        [0001]Hardware error | FAN2 SPEED LOW\n"
+                       "2026-12-07T12:00:00Z rc  -        RC 990000000000000000000003\n",
+                       "rcquery: sel: " + vrk + "/sel.log: no such file\nrcquery: mar: " + vrk +
+                           "/mar/REC2/MARLOG: no such file\n",
+                       1}),
+            Run({"all"}));
 }
 
 // A SEL that no entry was written to yet is empty; one without its
@@ -288,16 +249,14 @@ TEST_F(RcqueryE2eTest, BrokenLogsAreNamedAndTheOthersStillPrint) {
 TEST_F(RcqueryE2eTest, AnEmptySelIsNoError) {
   fixture::SelLogValues sel;
   tree_.WriteFile(tree_.VrkLogDir() / "sel.log", fixture::BuildSelLog(sel));
-  const ViewerRun empty = Run({"sel"});
-  EXPECT_EQ("", empty.screen + empty.errors);
-  EXPECT_EQ(0, empty.exitStatus);
+  EXPECT_EQ((ViewerRun{"", "", 0}), Run({"sel"}));
   sel.validity = 0;
   tree_.WriteFile(tree_.VrkLogDir() / "sel.log", fixture::BuildSelLog(sel));
-  const ViewerRun broken = Run({"sel"});
-  EXPECT_EQ("rcquery: sel: " + (tree_.VrkLogDir() / "sel.log").string() +
-                ": invalid header (validity mark or newest index out of range)\n",
-            broken.errors);
-  EXPECT_EQ(1, broken.exitStatus);
+  EXPECT_EQ((ViewerRun{"",
+                       "rcquery: sel: " + (tree_.VrkLogDir() / "sel.log").string() +
+                           ": invalid header (validity mark or newest index out of range)\n",
+                       1}),
+            Run({"sel"}));
 }
 
 TEST_F(RcqueryE2eTest, UsageErrors) {

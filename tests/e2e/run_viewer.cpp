@@ -76,6 +76,11 @@ ViewerRun RunFrom(std::string_view program, const std::string& root, const std::
 
 }  // namespace
 
+void PrintTo(const ViewerRun& run, std::ostream* out) {
+  *out << "\nscreen: " << ::testing::PrintToString(run.screen) << "\nerrors: " << ::testing::PrintToString(run.errors)
+       << "\nexit status " << run.exitStatus;
+}
+
 std::string ProgramPath(std::string_view name) {
   const char* dir = std::getenv("RCV_PROGRAM_DIR");
   return std::string(dir != nullptr ? dir : "build") + "/" + std::string(name);

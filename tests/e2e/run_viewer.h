@@ -24,7 +24,9 @@ struct ViewerRun {
   std::string screen;  // everything written to standard output
   std::string errors;  // everything written to standard error
   int exitStatus = -1;
+  bool operator==(const ViewerRun&) const = default;
 };
+void PrintTo(const ViewerRun& run, std::ostream* out);
 
 // `program` is "rcviewer", "rcdict" or "rcquery"; `root` becomes RCVIEWER_ROOT.
 ViewerRun RunProgram(std::string_view program, const std::string& root, const std::vector<std::string>& args,

@@ -66,9 +66,7 @@ TEST_F(ShellE2eTest, CommandLinesAndMenuWords) {
       {{kCeAccessCode, "-o", "0123456789"}, "q\n", menu},
   };
   for (const auto& c : cases) {
-    const ViewerRun run = Run(c.args, c.input);
-    EXPECT_EQ(c.screen, run.screen) << ::testing::PrintToString(c.args);
-    EXPECT_EQ(1, run.exitStatus) << ::testing::PrintToString(c.args);
+    EXPECT_EQ((ViewerRun{c.screen, "", 1}), Run(c.args, c.input)) << ::testing::PrintToString(c.args);
   }
 }
 
@@ -82,37 +80,41 @@ TEST_F(ShellE2eTest, EndOfInputAtTheMenuEndsTheRun) {
 // other command line they are a mistyped code or a faulty option, as ever.
 TEST_F(ShellE2eTest, HelpAndVersionAnswerOnlyAsTheSoleArgument) {
   std::filesystem::remove_all(tree_.root() / "opt");
-  const std::string noIdentity = "Getting RC table path failed.\n";
+  const ViewerRun noIdentity = {
+      "Getting RC table path failed.\n",
+      "rcviewer: " + (tree_.MainteData() / "vrk_setup.conf").string() + ": No such file or directory\n", 255};
   const std::pair<std::vector<std::string>, ViewerRun> cases[] = {
       {{"--help"}, {std::string(kViewerUsageText), "", 0}},
       {{"--version"}, {"rcviewer " + std::string(ProgramVersion()) + "\n", "", 0}},
-      {{"--help", "-o", "sr"}, {noIdentity, "", 255}},
-      {{"--version", "--version"}, {noIdentity, "", 255}},
-      {{kCeAccessCode, "--help"}, {noIdentity, "", 255}},
+      {{"--help", "-o", "sr"}, noIdentity},
+      {{"--version", "--version"}, noIdentity},
+      {{kCeAccessCode, "--help"}, noIdentity},
   };
-  for (const auto& [args, expected] : cases) {
-    const ViewerRun run = Run(args);
-    EXPECT_EQ(expected.screen, run.screen) << args[0];
-    EXPECT_EQ(expected.exitStatus, run.exitStatus) << args[0];
-  }
+  for (const auto& [args, expected] : cases) EXPECT_EQ(expected, Run(args)) << args[0];
 }
 
+// Each names the file it failed on and why on standard error.
 TEST_F(ShellE2eTest, IdentityFailuresEndWithStatus255) {
+  const std::string setup = (tree_.MainteData() / "vrk_setup.conf").string() + ": ";
+  const std::string rcrev = (tree_.DictionaryDir() / "rcrev").string() + ": ";
   const struct {
     fixture::SetupValues setup;
     std::string_view rcrev;
     std::vector<std::string> args;
     std::string screen;
+    std::string failure;
   } cases[] = {
-      {{.confDir = ""}, "1.23", {kCeAccessCode}, "Getting RC table path failed.\n"},
-      {{.code = ""}, "1.23", {}, "Getting CODE failed.\n"},
-      {{}, "", {kCeAccessCode, "-o", "ds"}, "Rcrev get failed.\n"},
+      {{.confDir = ""},
+       "1.23",
+       {kCeAccessCode},
+       "Getting RC table path failed.\n",
+       setup + "CONF_DIR in [COMMON] is empty"},
+      {{.code = ""}, "1.23", {}, "Getting CODE failed.\n", setup + "CODE in [COMMON] is empty"},
+      {{}, "", {kCeAccessCode, "-o", "ds"}, "Rcrev get failed.\n", rcrev + "file is empty"},
   };
   for (const auto& c : cases) {
     tree_.WriteSetup(c.setup, c.rcrev);
-    const ViewerRun run = Run(c.args, "q\n");
-    EXPECT_EQ(c.screen, run.screen);
-    EXPECT_EQ(255, run.exitStatus) << c.screen;
+    EXPECT_EQ((ViewerRun{c.screen, "rcviewer: " + c.failure + "\n", 255}), Run(c.args, "q\n"));
   }
 }
 
@@ -166,7 +168,6 @@ TEST_F(ShellE2eTest, SpecialFilesReadAsFilesThatOpenedButCouldNotBeRead) {
 // the file tried and why; a run without failure writes nothing there.
 TEST_F(ShellE2eTest, FailuresNameTheirFileAndReasonOnStandardError) {
   namespace fs = std::filesystem;
-  const fs::path setup = tree_.MainteData() / "vrk_setup.conf";
   const fs::path rcrev = tree_.DictionaryDir() / "rcrev";
   const fs::path rcLog = tree_.VrkLogDir() / "rc.log";
   const fs::path selLog = tree_.VrkLogDir() / "sel.log";
@@ -183,7 +184,6 @@ TEST_F(ShellE2eTest, FailuresNameTheirFileAndReasonOnStandardError) {
   } cases[] = {
       {rcLog, "keep", {kCeAccessCode, "-o", "sr"}, "", ""},
       {rcrev, "", ce, "", "No such file or directory"},
-      {setup, "[COMMON]\nCONF_DIR=\n", ce, "", "CONF_DIR in [COMMON] is empty"},
       {rcLog, std::string(300, 'r'), {kCeAccessCode, "-o", "sr"}, "", "file is 300 bytes, expected 65568"},
       {nowhere, "", {kCeAccessCode, "-o", "sr", "-f", nowhere.string()}, "", "No such file or directory"},
       {selLog, "", {kCeAccessCode, "-o", "ds"}, "", "No such file or directory"},
