@@ -70,12 +70,6 @@ TEST_F(ShellE2eTest, CommandLinesAndMenuWords) {
   }
 }
 
-TEST_F(ShellE2eTest, EndOfInputAtTheMenuEndsTheRun) {
-  for (const std::string input : {"", "ds\n", "garbage", "\x1B[A\x1B"}) {
-    EXPECT_EQ(1, Run({kCeAccessCode}, input).exitStatus) << input;
-  }
-}
-
 // Alone, --help and --version answer without reading the machine; in any
 // other command line they are a mistyped code or a faulty option, as ever.
 TEST_F(ShellE2eTest, HelpAndVersionAnswerOnlyAsTheSoleArgument) {
