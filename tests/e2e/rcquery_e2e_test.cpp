@@ -135,8 +135,7 @@ TEST_F(RcqueryE2eTest, AllSourcesAndTheTrapTableAsText) {
 }
 
 TEST_F(RcqueryE2eTest, RcAndMarAsJson) {
-  const ViewerRun rc = Run({"rc", "--json"});
-  const std::vector<Json> rcLines = JsonLines(rc.screen);
+  const std::vector<Json> rcLines = JsonLines(Run({"rc", "--json"}).screen);
   ASSERT_EQ(3u, rcLines.size());
   EXPECT_EQ((Json{{"Id", "1-1796637600-4A0402400000000100000002"},
                   {"Source", "rc"},
@@ -157,8 +156,7 @@ TEST_F(RcqueryE2eTest, RcAndMarAsJson) {
   EXPECT_EQ("01", rcLines[0]["Level"]);
   EXPECT_EQ(nullptr, rcLines[2]["Name"]);
 
-  const ViewerRun mar = Run({"mar", "--json"});
-  const std::vector<Json> marLines = JsonLines(mar.screen);
+  const std::vector<Json> marLines = JsonLines(Run({"mar", "--json"}).screen);
   ASSERT_EQ(2u, marLines.size());
   const Json& rec1 = marLines[1];
   EXPECT_EQ("REC1", rec1["Id"]);
