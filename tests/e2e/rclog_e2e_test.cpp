@@ -42,20 +42,17 @@ TEST_F(RcLogE2eTest, UserRunShowsTheListOnceAndEnds) {
             Run({}, "q\nsr\n"));
 }
 
-TEST_F(RcLogE2eTest, SingleSaveRunWritesTheNewestTenWithNames) {
-  EXPECT_EQ((ViewerRun{"\n", "", 1}), Run({kCeAccessCode, "-o", "sr", "-c", "10", "-f", OutputFile()}));
-  std::string expected = std::string(kIdentity) +
-                         "date/time          Lv RE UID  EC Failure  Additional RC Name\n"
-                         "------------------ -- -- ---- -- -------- ---------- --------------------\n"
-                         "01/09/09 01:48:19  01 01 0203 04 00000063 0A0B0C0D   FAN_STOP\n";
-  for (int n = 98; n >= 90; --n) {
-    char line[96];
-    std::snprintf(line, sizeof line, "01/09/09 01:%02d:%02d  01 01 0203 04 %08X 0A0B0C0D   LMON_DETECTION_FAILURE\n",
-                  46 + (40 + n) / 60, (40 + n) % 60, n);
-    expected += line;
-  }
-  expected += "--- End of data. ---\n";
-  EXPECT_EQ(expected, fixture::ReadWholeFile(OutputFile()));
+// The RCs the dictionary doesn't know are named by its failure text.
+TEST_F(RcLogE2eTest, SingleSaveRunWritesTheNewestWithNames) {
+  EXPECT_EQ((ViewerRun{"\n", "", 1}), Run({kCeAccessCode, "-o", "sr", "-c", "3", "-f", OutputFile()}));
+  EXPECT_EQ(std::string(kIdentity) +
+                "date/time          Lv RE UID  EC Failure  Additional RC Name\n"
+                "------------------ -- -- ---- -- -------- ---------- --------------------\n"
+                "01/09/09 01:48:19  01 01 0203 04 00000063 0A0B0C0D   FAN_STOP\n"
+                "01/09/09 01:48:18  01 01 0203 04 00000062 0A0B0C0D   LMON_DETECTION_FAILURE\n"
+                "01/09/09 01:48:17  01 01 0203 04 00000061 0A0B0C0D   LMON_DETECTION_FAILURE\n"
+                "--- End of data. ---\n",
+            fixture::ReadWholeFile(OutputFile()));
 }
 
 // What the dictionary prints while it names an RC stands after the RC's
