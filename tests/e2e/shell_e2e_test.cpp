@@ -120,16 +120,15 @@ TEST_F(ShellE2eTest, SpecialFilesReadAsFilesThatOpenedButCouldNotBeRead) {
   const fs::path marDir = fixture::MarDir(tree_);
   const std::string exported = (tree_.root() / "rc.txt").string();
   const std::string noRows = "---- ---------- -------- ------------------------------------------------------\n\n";
-  struct Case {
+  const std::vector<std::string> ce = {kCeAccessCode};
+  const std::vector<std::string> dm = {kCeAccessCode, "-o", "dm"};
+  const struct {
     fs::path replaced;
     std::vector<std::string> args;
     std::string input;
     std::string shown;  // found in what the screen showed
     int exitStatus = 1;
-  };
-  const std::vector<std::string> ce = {kCeAccessCode};
-  const std::vector<std::string> dm = {kCeAccessCode, "-o", "dm"};
-  const Case cases[] = {
+  } cases[] = {
       {tree_.MainteData() / "vrk_setup.conf", ce, "", "Getting RC table path failed.\n", 255},
       {tree_.DictionaryDir() / "rcrev", ce, "", "Rcrev get failed.\n", 255},
       {tree_.VrkLogDir() / "rc.log", ce, "dr\n2\ny\n\nq\nq\n", "RC LOG read failed.\nRC LOG not erased.\n"},
@@ -139,16 +138,12 @@ TEST_F(ShellE2eTest, SpecialFilesReadAsFilesThatOpenedButCouldNotBeRead) {
       {tree_.MainteData() / "call_reason.csv", dm, "", "Call reason table file invalid.\n"},
       {marDir / "B" / "MARLOG", dm, "1\n", "MAR file read failed.\nMARLOG read failed.\n"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     for (const bool fifo : {true, false}) {
       WriteMachine();
       fs::remove_all(c.replaced);
       fs::create_directories(c.replaced.parent_path());
-      if (fifo) {
-        ASSERT_EQ(0, mkfifo(c.replaced.c_str(), 0600));
-      } else {
-        fs::create_directory(c.replaced);
-      }
+      ASSERT_TRUE(fifo ? mkfifo(c.replaced.c_str(), 0600) == 0 : fs::create_directory(c.replaced)) << c.replaced;
       const ViewerRun run = Run(c.args, c.input);
       EXPECT_NE(std::string::npos, run.screen.find(c.shown)) << c.replaced << fifo << "\n" << run.screen;
       EXPECT_EQ(c.exitStatus, run.exitStatus) << c.replaced << fifo;
