@@ -13,12 +13,12 @@
 namespace rcv::e2e {
 namespace {
 
-constexpr std::string_view kPrompt = "Select MARLOG No. [quit] : ";
+const std::string kPrompt = "Select MARLOG No. [quit] : ";
 
 std::string Index(std::string_view rows) {
   return "---- MARLOG INDEX ----\n\n No. Date       Time     Reason\n"
          "---- ---------- -------- ------------------------------------------------------\n" +
-         std::string(rows) + "\n" + std::string(kPrompt);
+         std::string(rows) + "\n" + kPrompt;
 }
 const std::string kIndex = Index(
     "  1  2023/12/03 09:00:00 [0002]unknown\n"
@@ -49,15 +49,14 @@ TEST_F(MarlogE2eTest, ChosenRecordShowsItsDetailAndItsLogs) {
   values.attachments = "LOGNAME=\"console\"\n50% %s%d\n---- log end ----\n";
   fixture::WriteMarRecord(tree_, "B", values);
   const std::string list = "- Attached log -\n 0 . console\n\nSelect log No. (0, [quit]) : ";
-  const ViewerRun run = Dm("3\n0\nx\n1a\n1\n1\n0\n\nQ\nquit\n");
-  const std::string again = "\n" + std::string(kPrompt);
-  EXPECT_EQ("\n" + kIndex + again + again + again + again + "\n" + Detail(values) + list +
-                "\nSelect log No. (0, [quit]) : " +
-                "\n\n+-----------------+\n| console         |\n+-----------------+\n"
-                "50% %s%d\n---- log end ----\n\nPRESS ENTER KEY\n\n" +
-                list + "\n\n" + kIndex + "\n\n",
-            run.screen);
-  EXPECT_EQ(1, run.exitStatus);
+  const std::string again = "\n" + kPrompt;
+  EXPECT_EQ((ViewerRun{"\n" + kIndex + again + again + again + again + "\n" + Detail(values) + list +
+                           "\nSelect log No. (0, [quit]) : " +
+                           "\n\n+-----------------+\n| console         |\n+-----------------+\n"
+                           "50% %s%d\n---- log end ----\n\nPRESS ENTER KEY\n\n" +
+                           list + "\n\n" + kIndex + "\n\n",
+                       "", 1}),
+            Dm("3\n0\nx\n1a\n1\n1\n0\n\nQ\nquit\n"));
 }
 
 TEST_F(MarlogE2eTest, EachFailureHasItsMessage) {
@@ -75,8 +74,8 @@ TEST_F(MarlogE2eTest, EachFailureHasItsMessage) {
       {[&] { setup(noMag + "[MAG]\nMAR_STACK_MAX=abc\n"); }, "",
        "MAR stack num invalid.\nNo MARLOG configuration.\n\n"},
       {[&] { setup(noMag + "[MAG]\nMAR_STACK_MAX=1\n"); }, "2\n",
-       Index("  1  2023/12/01 10:00:00 [0001]Hardware error\n") + "\n" + std::string(kPrompt) + "\n"},
-      {[&] { fixture::WriteMarlogIndex(tree_, ""); }, "1\n", Index("") + "\n" + std::string(kPrompt) + "\n"},
+       Index("  1  2023/12/01 10:00:00 [0001]Hardware error\n") + "\n" + kPrompt + "\n"},
+      {[&] { fixture::WriteMarlogIndex(tree_, ""); }, "1\n", Index("") + "\n" + kPrompt + "\n"},
       {[&] { std::filesystem::remove(marDir + "marlog.idx"); }, "",
        marDir + "marlog.idx open error.\nMARLOG not exist.\n\n"},
       {[&] { std::filesystem::remove(tree_.MainteData() / "call_reason.csv"); }, "q\n",
@@ -104,9 +103,9 @@ TEST_F(MarlogE2eTest, LinesAfterABlankLineAreHiddenButCanBeChosen) {
   fixture::WriteMarlogIndex(tree_, "1,20231201,100000,0001,A\n\n1,20231203,090000,0002,B\n");
   fixture::WriteMarRecord(tree_, "B", {});
   const std::string index = Index("  1  2023/12/01 10:00:00 [0001]Hardware error\n");
-  EXPECT_EQ("\n" + index + "\n" + std::string(kPrompt) + "\n" + Detail({}) +
-                "-- End of data. --\n\nPRESS ENTER KEY\n\n" + index + "\n",
-            Dm("4\n3\n\n").screen);
+  EXPECT_EQ(
+      "\n" + index + "\n" + kPrompt + "\n" + Detail({}) + "-- End of data. --\n\nPRESS ENTER KEY\n\n" + index + "\n",
+      Dm("4\n3\n\n").screen);
 }
 
 // Only a folder name that leaves the MAR folder is refused.

@@ -26,6 +26,7 @@ struct ViewerRun {
   int exitStatus = -1;
   bool operator==(const ViewerRun&) const = default;
 };
+// How a failed comparison shows a run.
 void PrintTo(const ViewerRun& run, std::ostream* out);
 
 // `program` is "rcviewer", "rcdict" or "rcquery"; `root` becomes RCVIEWER_ROOT.
