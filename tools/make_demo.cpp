@@ -8,7 +8,8 @@
 #include "fixture/demo_tree.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
+  // A lone option ("--help") is asked for usage, not a folder to write.
+  if (argc != 2 || argv[1][0] == '-') {
     std::fprintf(stderr, "usage: make_demo ROOT\n");
     return 2;
   }

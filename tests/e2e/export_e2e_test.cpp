@@ -71,9 +71,10 @@ TEST(ExportE2eTest, AFailedExportLeavesTheEarlierOneAsItWas) {
       ViewerRun run;
       {
         const FileSizeLimit limit;
-        run = RunViewer(tree.root().string(), c.args, c.input);
+        run = RunProgram("rcviewer", tree.root().string(), c.args, c.input);
       }
       EXPECT_NE(std::string::npos, run.screen.find(c.shown)) << c.args[2] << run.screen;
+      EXPECT_EQ(1, run.exitStatus) << c.args[2];
       EXPECT_EQ(earlier ? "last week's export\n" : "", fs::exists(target) ? tree.ReadFile(target) : "") << c.args[2];
       EXPECT_EQ(earlier ? 1 : 0, std::distance(fs::directory_iterator(exportDir), fs::directory_iterator()))
           << c.args[2];

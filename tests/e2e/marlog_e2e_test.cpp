@@ -13,49 +13,50 @@
 namespace rcv::e2e {
 namespace {
 
-constexpr std::string_view kPrompt = "Select MARLOG No. [quit] : ";
+const std::string kPrompt = "Select MARLOG No. [quit] : ";
 
 std::string Index(std::string_view rows) {
   return "---- MARLOG INDEX ----\n\n No. Date       Time     Reason\n"
          "---- ---------- -------- ------------------------------------------------------\n" +
-         std::string(rows) + "\n" + std::string(kPrompt);
+         std::string(rows) + "\n" + kPrompt;
 }
 const std::string kIndex = Index(
     "  1  2023/12/03 09:00:00 [0002]unknown\n"
     "  2  2023/12/01 10:00:00 [0001]Hardware error\n");
 
-class MarlogE2eTest : public ::testing::Test {
+// The detail screen of a record written from `values`.
+std::string Detail(const fixture::MarRecordValues& values) {
+  std::ostringstream detail;
+  const std::vector<std::uint8_t> file = fixture::BuildMarFile(values);
+  PrintMarRecord(std::span<const std::uint8_t, kMarRecordSize>(file.data(), kMarRecordSize), TextConversion(), detail);
+  return detail.str();
+}
+
+class MarlogE2eTest : public ViewerTest {
  protected:
   void SetUp() override {
-    tree_.WriteSetup();
+    ViewerTest::SetUp();
     fixture::WriteCallReasons(tree_, fixture::CallReasonText({{"0001", "Hardware error"}}));
     fixture::WriteMarlogIndex(tree_, fixture::MarlogIndexText({{"20231201", "100000", "0001", "A"},
                                                                {"20231203", "090000", "00021234", "B", "x"}}));
   }
-  ViewerRun Run(const std::string& input) {
-    return RunViewer(tree_.root().string(), {kCeAccessCode, "-o", "dm"}, input);
-  }
+  ViewerRun Dm(const std::string& input) const { return Run({kCeAccessCode, "-o", "dm"}, input); }
   std::string MarPath(std::string_view dir) const { return (fixture::MarDir(tree_) / dir / "MARLOG").string(); }
-  fixture::FixtureTree tree_;
 };
 
 TEST_F(MarlogE2eTest, ChosenRecordShowsItsDetailAndItsLogs) {
   fixture::MarRecordValues values;
   values.attachments = "LOGNAME=\"console\"\n50% %s%d\n---- log end ----\n";
   fixture::WriteMarRecord(tree_, "B", values);
-  std::ostringstream detail;
-  const std::vector<std::uint8_t> file = fixture::BuildMarFile(values);
-  PrintMarRecord(std::span<const std::uint8_t, kMarRecordSize>(file.data(), kMarRecordSize), TextConversion(), detail);
   const std::string list = "- Attached log -\n 0 . console\n\nSelect log No. (0, [quit]) : ";
-  const ViewerRun run = Run("3\n0\nx\n1a\n1\n1\n0\n\nQ\nquit\n");
-  const std::string again = "\n" + std::string(kPrompt);
-  EXPECT_EQ("\n" + kIndex + again + again + again + again + "\n" + detail.str() + list +
-                "\nSelect log No. (0, [quit]) : " +
-                "\n\n+-----------------+\n| console         |\n+-----------------+\n"
-                "50% %s%d\n---- log end ----\n\nPRESS ENTER KEY\n\n" +
-                list + "\n\n" + kIndex + "\n\n",
-            run.screen);
-  EXPECT_EQ(1, run.exitStatus);
+  const std::string again = "\n" + kPrompt;
+  EXPECT_EQ((ViewerRun{"\n" + kIndex + again + again + again + again + "\n" + Detail(values) + list +
+                           "\nSelect log No. (0, [quit]) : " +
+                           "\n\n+-----------------+\n| console         |\n+-----------------+\n"
+                           "50% %s%d\n---- log end ----\n\nPRESS ENTER KEY\n\n" +
+                           list + "\n\n" + kIndex + "\n\n",
+                       "", 1}),
+            Dm("3\n0\nx\n1a\n1\n1\n0\n\nQ\nquit\n"));
 }
 
 TEST_F(MarlogE2eTest, EachFailureHasItsMessage) {
@@ -73,8 +74,8 @@ TEST_F(MarlogE2eTest, EachFailureHasItsMessage) {
       {[&] { setup(noMag + "[MAG]\nMAR_STACK_MAX=abc\n"); }, "",
        "MAR stack num invalid.\nNo MARLOG configuration.\n\n"},
       {[&] { setup(noMag + "[MAG]\nMAR_STACK_MAX=1\n"); }, "2\n",
-       Index("  1  2023/12/01 10:00:00 [0001]Hardware error\n") + "\n" + std::string(kPrompt) + "\n"},
-      {[&] { fixture::WriteMarlogIndex(tree_, ""); }, "1\n", Index("") + "\n" + std::string(kPrompt) + "\n"},
+       Index("  1  2023/12/01 10:00:00 [0001]Hardware error\n") + "\n" + kPrompt + "\n"},
+      {[&] { fixture::WriteMarlogIndex(tree_, ""); }, "1\n", Index("") + "\n" + kPrompt + "\n"},
       {[&] { std::filesystem::remove(marDir + "marlog.idx"); }, "",
        marDir + "marlog.idx open error.\nMARLOG not exist.\n\n"},
       {[&] { std::filesystem::remove(tree_.MainteData() / "call_reason.csv"); }, "q\n",
@@ -92,7 +93,7 @@ TEST_F(MarlogE2eTest, EachFailureHasItsMessage) {
     std::filesystem::remove_all(fixture::MarDir(tree_));
     SetUp();
     c.prepare();
-    EXPECT_EQ("\n" + c.screen, Run(c.input).screen) << c.screen;
+    EXPECT_EQ("\n" + c.screen, Dm(c.input).screen) << c.screen;
   }
 }
 
@@ -101,13 +102,10 @@ TEST_F(MarlogE2eTest, EachFailureHasItsMessage) {
 TEST_F(MarlogE2eTest, LinesAfterABlankLineAreHiddenButCanBeChosen) {
   fixture::WriteMarlogIndex(tree_, "1,20231201,100000,0001,A\n\n1,20231203,090000,0002,B\n");
   fixture::WriteMarRecord(tree_, "B", {});
-  std::ostringstream detail;
-  const std::vector<std::uint8_t> file = fixture::BuildMarFile({});
-  PrintMarRecord(std::span<const std::uint8_t, kMarRecordSize>(file.data(), kMarRecordSize), TextConversion(), detail);
   const std::string index = Index("  1  2023/12/01 10:00:00 [0001]Hardware error\n");
-  EXPECT_EQ("\n" + index + "\n" + std::string(kPrompt) + "\n" + detail.str() +
-                "-- End of data. --\n\nPRESS ENTER KEY\n\n" + index + "\n",
-            Run("4\n3\n\n").screen);
+  EXPECT_EQ(
+      "\n" + index + "\n" + kPrompt + "\n" + Detail({}) + "-- End of data. --\n\nPRESS ENTER KEY\n\n" + index + "\n",
+      Dm("4\n3\n\n").screen);
 }
 
 // Only a folder name that leaves the MAR folder is refused.
@@ -124,7 +122,7 @@ TEST_F(MarlogE2eTest, FolderNamesThatStayInsideTheMarFolderAreFollowed) {
     fixture::WriteMarlogIndex(tree_, "1,20231201,100000,0001," + std::string(c.name) + "\n");
     fixture::WriteMarRecord(tree_, "a/b", {});
     fixture::WriteMarRecord(tree_, ".", {});
-    const std::string screen = Run("1\n\n").screen;
+    const std::string screen = Dm("1\n\n").screen;
     EXPECT_EQ(c.shown, screen.find("-- End of data. --") != std::string::npos) << c.name;
     EXPECT_EQ(!c.shown, screen.ends_with(badName)) << c.name;
   }
@@ -132,7 +130,7 @@ TEST_F(MarlogE2eTest, FolderNamesThatStayInsideTheMarFolderAreFollowed) {
 
 TEST_F(MarlogE2eTest, RecordWithNothingAttachedEndsAtTheEnterKey) {
   fixture::WriteMarRecord(tree_, "B", {});
-  const std::string screen = Run("1\n\n").screen;
+  const std::string screen = Dm("1\n\n").screen;
   EXPECT_TRUE(screen.ends_with(" No FRU\n\n-- End of data. --\n\nPRESS ENTER KEY\n\n" + kIndex + "\n")) << screen;
 }
 
@@ -147,7 +145,7 @@ TEST_F(MarlogE2eTest, JunkFilesNeverCrashHangOrChange) {
       tree_.WriteSetup({.marStackMax = "9999999"});
       fixture::WriteMarlogIndex(tree_, index);
       tree_.WriteFile(MarPath("B"), mar);
-      const ViewerRun run = Run("1\n0\n\n\n\n");
+      const ViewerRun run = Dm("1\n0\n\n\n\n");
       EXPECT_EQ(1, run.exitStatus);
       EXPECT_EQ(index, tree_.ReadFile(fixture::MarDir(tree_) / "marlog.idx"));
       EXPECT_EQ(mar, tree_.ReadFile(MarPath("B")));

@@ -1,8 +1,8 @@
 // rcdict, the dictionary maintainer's command, on the demo dictionary: each
 // command in text and JSON, and its exit statuses.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <nlohmann/json.hpp>
@@ -16,37 +16,24 @@ namespace {
 
 using Json = nlohmann::json;
 
-class RcdictE2eTest : public ::testing::Test {
+class RcdictE2eTest : public ProgramTest {
  protected:
+  RcdictE2eTest() : ProgramTest("rcdict") {}
   void SetUp() override { fixture::WriteDemoTree(tree_.root()); }
-  ViewerRun Run(const std::vector<std::string>& args, const std::string& input = "") {
-    return RunRcdict(tree_.root().string(), args, input);
-  }
-  // Every line of the output as one JSON object.
-  static std::vector<Json> JsonLines(const std::string& text) {
-    std::vector<Json> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(Json::parse(line));
-    return lines;
-  }
-  fixture::FixtureTree tree_;
 };
 
 TEST_F(RcdictE2eTest, LookupPrintsOneBlockPerRc) {
-  const ViewerRun run = Run({"lookup", "47 0100 10 00000001+"});
-  EXPECT_EQ(
-      "RC      : 4701001000000001\n"
-      "RESULT  : 1\n"
-      "NAME    : CPU0 CACHE CORRECTED\n"
-      "FRU 1   : CPU0     PROC_CARD        CHK 1\n"
-      "COMMENT : The service processor detected a hardware error.\n"
-      "          Check the units in the FRU list; replace them if the error recurs.\n"
-      "          CPU0 corrected a cache error (failure code 00000001).\n"
-      "          No action is needed unless the error repeats within 24 hours.\n"
-      "\n",
-      run.screen);
-  EXPECT_EQ("", run.errors);
-  EXPECT_EQ(0, run.exitStatus);
+  EXPECT_EQ((ViewerRun{"RC      : 4701001000000001\n"
+                       "RESULT  : 1\n"
+                       "NAME    : CPU0 CACHE CORRECTED\n"
+                       "FRU 1   : CPU0     PROC_CARD        CHK 1\n"
+                       "COMMENT : The service processor detected a hardware error.\n"
+                       "          Check the units in the FRU list; replace them if the error recurs.\n"
+                       "          CPU0 corrected a cache error (failure code 00000001).\n"
+                       "          No action is needed unless the error repeats within 24 hours.\n"
+                       "\n",
+                       "", 0}),
+            Run({"lookup", "47 0100 10 00000001+"}));
 }
 
 TEST_F(RcdictE2eTest, LookupAsJsonFromStandardInput) {
@@ -75,18 +62,10 @@ TEST_F(RcdictE2eTest, LookupAsJsonFromStandardInput) {
 TEST_F(RcdictE2eTest, LookupAnswersEachLineBeforeTheNextIsRead) {
   int in[2];
   int out[2];
-  ASSERT_TRUE(pipe(in) == 0 && pipe(out) == 0);
-  const char* dir = std::getenv("RCV_PROGRAM_DIR");
-  const std::string program = std::string(dir != nullptr ? dir : "build") + "/rcdict";
-  const pid_t child = fork();
-  if (child == 0) {
-    dup2(in[0], STDIN_FILENO);
-    dup2(out[1], STDOUT_FILENO);
-    close(in[1]);
-    setenv("RCVIEWER_ROOT", tree_.root().c_str(), 1);
-    execl(program.c_str(), "rcdict", "lookup", "--json", static_cast<char*>(nullptr));
-    _exit(127);
-  }
+  ASSERT_TRUE(pipe2(in, O_CLOEXEC) == 0 && pipe2(out, O_CLOEXEC) == 0);
+  const pid_t child =
+      StartProgram(ProgramPath("rcdict"), tree_.root().string(), {"lookup", "--json"}, {in[0], out[1], 2});
+  close(in[0]);
   close(out[1]);
   for (const std::string rc : {"4701001000000001", "4A04024000000001"}) {
     ASSERT_TRUE(write(in[1], (rc + "\n").c_str(), rc.size() + 1) > 0);
@@ -96,9 +75,7 @@ TEST_F(RcdictE2eTest, LookupAnswersEachLineBeforeTheNextIsRead) {
     EXPECT_TRUE(line.starts_with("{\"rc\":\"" + rc + "\"")) << rc;
   }
   close(in[1]);
-  int status = -1;
-  waitpid(child, &status, 0);
-  EXPECT_EQ(0, WEXITSTATUS(status));
+  EXPECT_EQ(0, WaitWithLimit(child));
 }
 
 // Output that can't be written, whatever the command: a full device or a
@@ -117,9 +94,9 @@ TEST_F(RcdictE2eTest, AFailedWriteIsReportedWithItsOwnStatusByBothPrograms) {
                                                          {nullptr, "Bad file descriptor"}};
   for (const auto& [program, args] : cases) {
     for (const auto& [target, reason] : targets) {
-      const ViewerRun run = RunWithOutput(program, tree_.root().string(), args, target);
-      EXPECT_EQ(std::string(program) + ": write error: " + reason + "\n", run.errors) << testing::PrintToString(args);
-      EXPECT_EQ(3, run.exitStatus) << testing::PrintToString(args);
+      EXPECT_EQ((ViewerRun{"", std::string(program) + ": write error: " + reason + "\n", 3}),
+                RunWithOutput(program, tree_.root().string(), args, target))
+          << testing::PrintToString(args);
     }
   }
 }
@@ -128,15 +105,12 @@ TEST_F(RcdictE2eTest, PreloadedLookupCarriesVariablesAndReportsEachLookupsDiagno
   tree_.WriteFile(tree_.DictionaryDir() / "rcdicttbl.csv",
                   "IFDEF,$sn = 1\nSET,%RC-NAME,AGAIN {G}\nELSE\nRC-CODE,GH\nSET,$sn,1\nSET,%RC-NAME,FIRST\n\\IFDEF\n"
                   "SET,BAD,x\nCOMMENT,%UNIT,MB\n");
-  const ViewerRun run = Run({"lookup", "--preloaded", "--json", "4701001000000001", "5A01001000000001"});
-  EXPECT_EQ(
-      "{\"rc\":\"4701001000000001\",\"result\":1,\"name\":\"FIRST\","
-      "\"problems\":[\"Ra_search cmdSet() Unexpected string [BAD]\"]}\n"
-      "{\"rc\":\"5A01001000000001\",\"result\":1,\"name\":\"AGAIN 4\","
-      "\"problems\":[\"Ra_search cmdSet() Unexpected string [BAD]\"]}\n",
-      run.screen);
-  EXPECT_EQ("", run.errors);
-  EXPECT_EQ(1, run.exitStatus);
+  EXPECT_EQ((ViewerRun{"{\"rc\":\"4701001000000001\",\"result\":1,\"name\":\"FIRST\","
+                       "\"problems\":[\"Ra_search cmdSet() Unexpected string [BAD]\"]}\n"
+                       "{\"rc\":\"5A01001000000001\",\"result\":1,\"name\":\"AGAIN 4\","
+                       "\"problems\":[\"Ra_search cmdSet() Unexpected string [BAD]\"]}\n",
+                       "", 1}),
+            Run({"lookup", "--preloaded", "--json", "4701001000000001", "5A01001000000001"}));
 }
 
 // A FILE table that is gone leaves a name-less RC: found, but not clean.
@@ -156,17 +130,13 @@ TEST_F(RcdictE2eTest, ALookupThatMetProblemsSaysSoAndFails) {
 }
 
 TEST_F(RcdictE2eTest, CheckReportsFindingsAndCoverCountsTheLog) {
-  const ViewerRun clean = Run({"check"});
-  EXPECT_EQ("", clean.screen + clean.errors);
-  EXPECT_EQ(0, clean.exitStatus);
+  EXPECT_EQ((ViewerRun{"", "", 0}), Run({"check"}));
 
-  const ViewerRun cover = Run({"cover", "--json"});
-  EXPECT_EQ(
-      "{\"records\":340,\"distinct\":10,\"found\":302,\"found_with_problems\":0,\"unknown\":38,\"failed\":0,\"unknown_"
-      "rcs\":"
-      "[{\"rc\":\"5109990100000001\",\"count\":19},{\"rc\":\"E700100200001000\",\"count\":19}]}\n",
-      cover.screen);
-  EXPECT_EQ(0, cover.exitStatus);
+  EXPECT_EQ((ViewerRun{"{\"records\":340,\"distinct\":10,\"found\":302,\"found_with_problems\":0,\"unknown\":38,"
+                       "\"failed\":0,\"unknown_rcs\":[{\"rc\":\"5109990100000001\",\"count\":19},"
+                       "{\"rc\":\"E700100200001000\",\"count\":19}]}\n",
+                       "", 0}),
+            Run({"cover", "--json"}));
   EXPECT_EQ(
       "records             : 340\ndistinct            : 10\nfound               : 302\n"
       "found with problems : 0\nunknown             : 38\nfailed              : 0\n"
@@ -188,11 +158,7 @@ TEST_F(RcdictE2eTest, CheckReportsFindingsAndCoverCountsTheLog) {
 }
 
 TEST_F(RcdictE2eTest, ExitStatuses) {
-  struct Case {
-    std::vector<std::string> args;
-    int status;
-  };
-  const Case cases[] = {
+  const std::pair<std::vector<std::string>, int> cases[] = {
       {{"--help"}, 0},
       {{"--version"}, 0},
       {{}, 2},
@@ -202,11 +168,9 @@ TEST_F(RcdictE2eTest, ExitStatuses) {
       {{"--dict", "/nonexistent/rcdicttbl.csv", "check"}, 2},
       {{"cover", "/nonexistent/rc.log"}, 2},
   };
-  for (const Case& c : cases) EXPECT_EQ(c.status, Run(c.args).exitStatus) << testing::PrintToString(c.args);
+  for (const auto& [args, status] : cases) EXPECT_EQ(status, Run(args).exitStatus) << testing::PrintToString(args);
   std::filesystem::remove(tree_.MainteData() / "vrk_setup.conf");
-  const ViewerRun noSetup = Run({"lookup", "4701001000000001"});
-  EXPECT_EQ("Getting RC table path failed.\n", noSetup.errors);
-  EXPECT_EQ(2, noSetup.exitStatus);
+  EXPECT_EQ((ViewerRun{"", "Getting RC table path failed.\n", 2}), Run({"lookup", "4701001000000001"}));
 }
 
 }  // namespace

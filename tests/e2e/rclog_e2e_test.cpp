@@ -18,51 +18,41 @@ constexpr std::string_view kIdentity =
 // Knows the fixture's numbered RC 99 only.
 constexpr std::string_view kDictionary = "RC-CODE,0102030400000063\nSET,%RC-NAME,FAN_STOP\n";
 
-class RcLogE2eTest : public ::testing::Test {
+class RcLogE2eTest : public ViewerTest {
  protected:
   void SetUp() override {
-    tree_.WriteSetup();
+    ViewerTest::SetUp();
     tree_.WriteFile(tree_.DictionaryDir() / "rcdicttbl.csv", kDictionary);
     fixture::WriteRcLog(tree_, fixture::NumberedRcLog(100));
   }
-  ViewerRun Run(const std::vector<std::string>& args, const std::string& input = "") {
-    return RunViewer(tree_.root().string(), args, input);
-  }
   std::string OutputFile() const { return (tree_.root() / "rc.txt").string(); }
-  fixture::FixtureTree tree_;
 };
 
 TEST_F(RcLogE2eTest, UserRunShowsTheListOnceAndEnds) {
   fixture::WriteRcLog(tree_, fixture::NumberedRcLog(2));
-  const ViewerRun run = Run({}, "q\nsr\n");
-  EXPECT_EQ("\n" + std::string(kIdentity) +
-                "date/time          Lv RE UID  EC Failure  Additional\n"
-                "------------------ -- -- ---- -- -------- ----------\n"
-                "01/09/09 01:46:41     01 0203 04 00000001 0A0B0C0D\n"
-                "01/09/09 01:46:40     01 0203 04 00000000 0A0B0C0D\n"
-                "--- End of data. ---\n"
-                "-- (q:quit) --\n"
-                "\n",
-            run.screen);
-  EXPECT_EQ(1, run.exitStatus);
+  EXPECT_EQ((ViewerRun{"\n" + std::string(kIdentity) +
+                           "date/time          Lv RE UID  EC Failure  Additional\n"
+                           "------------------ -- -- ---- -- -------- ----------\n"
+                           "01/09/09 01:46:41     01 0203 04 00000001 0A0B0C0D\n"
+                           "01/09/09 01:46:40     01 0203 04 00000000 0A0B0C0D\n"
+                           "--- End of data. ---\n"
+                           "-- (q:quit) --\n"
+                           "\n",
+                       "", 1}),
+            Run({}, "q\nsr\n"));
 }
 
-TEST_F(RcLogE2eTest, SingleSaveRunWritesTheNewestTenWithNames) {
-  const ViewerRun run = Run({kCeAccessCode, "-o", "sr", "-c", "10", "-f", OutputFile()});
-  EXPECT_EQ("\n", run.screen);
-  EXPECT_EQ(1, run.exitStatus);
-  std::string expected = std::string(kIdentity) +
-                         "date/time          Lv RE UID  EC Failure  Additional RC Name\n"
-                         "------------------ -- -- ---- -- -------- ---------- --------------------\n"
-                         "01/09/09 01:48:19  01 01 0203 04 00000063 0A0B0C0D   FAN_STOP\n";
-  for (int n = 98; n >= 90; --n) {
-    char line[96];
-    std::snprintf(line, sizeof line, "01/09/09 01:%02d:%02d  01 01 0203 04 %08X 0A0B0C0D   LMON_DETECTION_FAILURE\n",
-                  46 + (40 + n) / 60, (40 + n) % 60, n);
-    expected += line;
-  }
-  expected += "--- End of data. ---\n";
-  EXPECT_EQ(expected, fixture::ReadWholeFile(OutputFile()));
+// The RCs the dictionary doesn't know are named by its failure text.
+TEST_F(RcLogE2eTest, SingleSaveRunWritesTheNewestWithNames) {
+  EXPECT_EQ((ViewerRun{"\n", "", 1}), Run({kCeAccessCode, "-o", "sr", "-c", "3", "-f", OutputFile()}));
+  EXPECT_EQ(std::string(kIdentity) +
+                "date/time          Lv RE UID  EC Failure  Additional RC Name\n"
+                "------------------ -- -- ---- -- -------- ---------- --------------------\n"
+                "01/09/09 01:48:19  01 01 0203 04 00000063 0A0B0C0D   FAN_STOP\n"
+                "01/09/09 01:48:18  01 01 0203 04 00000062 0A0B0C0D   LMON_DETECTION_FAILURE\n"
+                "01/09/09 01:48:17  01 01 0203 04 00000061 0A0B0C0D   LMON_DETECTION_FAILURE\n"
+                "--- End of data. ---\n",
+            fixture::ReadWholeFile(OutputFile()));
 }
 
 // What the dictionary prints while it names an RC stands after the RC's
@@ -97,8 +87,8 @@ TEST_F(RcLogE2eTest, DeeplyRelocatedTreeFindsItsMessageFiles) {
   deep.WriteFile(deep.DictionaryDir() / "msg" / "names.txt", "/*S1*/\nMESSAGED\n/*E*/\n");
   fixture::WriteRcLog(deep, fixture::NumberedRcLog(2));
   const std::string output = (deep.root() / "rc.txt").string();
-  const ViewerRun run = RunViewer(deep.root().string(), {kCeAccessCode, "-o", "sr", "-f", output}, "");
-  EXPECT_EQ("\n", run.screen);
+  EXPECT_EQ((ViewerRun{"\n", "", 1}),
+            RunProgram("rcviewer", deep.root().string(), {kCeAccessCode, "-o", "sr", "-f", output}));
   const std::string saved = fixture::ReadWholeFile(output);
   EXPECT_NE(std::string::npos, saved.find("01 0203 04 00000001 0A0B0C0D   MESSAGED\n")) << saved;
   EXPECT_NE(std::string::npos, saved.find("01 0203 04 00000000 0A0B0C0D   DISPLAYED\n")) << saved;

@@ -19,28 +19,26 @@ namespace {
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
 
-class RcqueryBundleE2eTest : public ::testing::Test {
+class RcqueryBundleE2eTest : public ProgramTest {
  protected:
+  RcqueryBundleE2eTest() : ProgramTest("rcquery") {}
   void SetUp() override { fixture::WriteDemoTree(tree_.root()); }
   std::string Bundle() const { return (tree_.root() / "bundle").string(); }
-  ViewerRun Run(const std::vector<std::string>& args) { return RunRcquery(tree_.root().string(), args); }
-  fixture::FixtureTree tree_;
+  std::string BundleFile(const char* name) const { return tree_.ReadFile(fs::path(Bundle()) / name); }
 };
 
 TEST_F(RcqueryBundleE2eTest, ABundleOfTheDemoVerifiesAndAChangedByteFailsTheCheck) {
-  const ViewerRun made = Run({"bundle", Bundle()});
-  ASSERT_EQ(0, made.exitStatus) << made.errors;
-  EXPECT_EQ(Bundle() + ": bundle written\n", made.screen);
-  EXPECT_EQ(tree_.ReadFile(tree_.VrkLogDir() / "rc.log"), tree_.ReadFile(fs::path(Bundle()) / "rc.log"));
-  EXPECT_EQ(Run({"--json", "all"}).screen, tree_.ReadFile(fs::path(Bundle()) / "timeline.jsonl"));
-  const Json manifest = Json::parse(tree_.ReadFile(fs::path(Bundle()) / "manifest.json"));
+  ASSERT_EQ((ViewerRun{Bundle() + ": bundle written\n", "", 0}), Run({"bundle", Bundle()}));
+  EXPECT_EQ(tree_.ReadFile(tree_.VrkLogDir() / "rc.log"), BundleFile("rc.log"));
+  EXPECT_EQ(Run({"--json", "all"}).screen, BundleFile("timeline.jsonl"));
+  const Json manifest = Json::parse(BundleFile("manifest.json"));
   EXPECT_EQ("QX-2400 Enterprise", manifest["Identity"]["ModelName"]);
   EXPECT_EQ(Json::array(), manifest["Missing"]);
 
   const ViewerRun check = Run({"bundle", "--check", Bundle()});
   EXPECT_EQ(0, check.exitStatus) << check.errors;
 
-  std::string log = tree_.ReadFile(fs::path(Bundle()) / "rc.log");
+  std::string log = BundleFile("rc.log");
   log[100] = static_cast<char>(log[100] ^ 0x01);
   tree_.WriteFile(fs::path(Bundle()) / "rc.log", log);
   const ViewerRun changed = Run({"bundle", "--check", Bundle()});
@@ -56,26 +54,23 @@ TEST_F(RcqueryBundleE2eTest, ABundleOfTheDemoVerifiesAndAChangedByteFailsTheChec
 TEST_F(RcqueryBundleE2eTest, SelRawReadsInIpmitoolAsTheSameEventsAsRcquerySel) {
   if (!fixture::IpmitoolInstalled()) GTEST_SKIP() << "ipmitool is not installed (scripts/setup.sh installs it)";
   ASSERT_EQ(0, Run({"bundle", Bundle()}).exitStatus);
-  const std::string peer = fixture::IpmitoolReadRaw(fs::path(Bundle()) / "sel.raw", tree_.root());
-  std::istringstream ours(Run({"--json", "sel"}).screen);
-  std::istringstream theirs(peer);
-  std::size_t events = 0;
-  for (std::string line, peerLine; std::getline(ours, line);) {
-    ASSERT_TRUE(std::getline(theirs, peerLine)) << peer;
-    // ipmitool's first column is the record ID in hexadecimal.
-    const unsigned id = Json::parse(line)["RecordId"];
-    EXPECT_EQ(id, std::stoul(peerLine.substr(0, peerLine.find(',')), nullptr, 16)) << peerLine;
-    ++events;
-  }
-  EXPECT_GT(events, 0u);
-  EXPECT_EQ(events * 16, fs::file_size(fs::path(Bundle()) / "sel.raw"));
+  std::vector<unsigned long> ours;
+  std::vector<unsigned long> theirs;
+  for (const Json& line : JsonLines(Run({"--json", "sel"}).screen)) ours.push_back(line["RecordId"]);
+  std::istringstream peer(fixture::IpmitoolReadRaw(fs::path(Bundle()) / "sel.raw", tree_.root()));
+  // ipmitool's first column is the record ID in hexadecimal.
+  for (std::string line; std::getline(peer, line);)
+    theirs.push_back(std::stoul(line.substr(0, line.find(',')), nullptr, 16));
+  ASSERT_FALSE(ours.empty());
+  EXPECT_EQ(ours, theirs);
+  EXPECT_EQ(ours.size() * 16, fs::file_size(fs::path(Bundle()) / "sel.raw"));
 }
 
 TEST_F(RcqueryBundleE2eTest, AMissingLogIsListedWithItsReasonAndTheRestIsWritten) {
   fs::remove(tree_.VrkLogDir() / "sel.log");
   const ViewerRun made = Run({"bundle", Bundle()});
   EXPECT_EQ(1, made.exitStatus);
-  const Json manifest = Json::parse(tree_.ReadFile(fs::path(Bundle()) / "manifest.json"));
+  const Json manifest = Json::parse(BundleFile("manifest.json"));
   ASSERT_EQ(2u, manifest["Missing"].size());
   EXPECT_EQ("sel.log", manifest["Missing"][0]["Path"]);
   EXPECT_NE(std::string::npos, manifest["Missing"][0]["Reason"].get<std::string>().find("no such file"));

@@ -5,10 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "fixture/demo_dictionary.h"
 #include "fixture/fixture_tree.h"
@@ -29,64 +26,37 @@ constexpr std::uint32_t kDec7At10 = 1796637600;
 constexpr std::uint32_t kDec7At1130 = 1796643000;
 constexpr std::uint32_t kDec7At12 = 1796644800;
 
+constexpr ReferenceCode kCpu0Rc = {0x47, 0x01, 0x00, 0x10, 0, 0, 0, 0x01, 0, 0, 0, 0x01};
+constexpr ReferenceCode kFan2Rc = {0x4A, 0x04, 0x02, 0x40, 0, 0, 0, 0x01, 0, 0, 0, 0x02};
 // "ジャパ" in Shift-JIS, then a byte that starts no character.
 constexpr std::string_view kShiftJisComment = "\x83\x57\x83\x83\x83\x70\xFF";
 
-ReferenceCode Rc(std::initializer_list<std::uint8_t> bytes) {
-  ReferenceCode rc{};
-  std::copy(bytes.begin(), bytes.end(), rc.begin());
-  return rc;
-}
-
 fixture::SelEntryValues SelEntry(std::uint16_t id, std::uint32_t stamp, std::uint8_t sensorType,
                                  std::uint8_t sensorNumber, std::uint8_t eventType, std::array<std::uint8_t, 3> data) {
-  fixture::SelEntryValues entry;
-  entry.recordId = id;
-  entry.timestamp = stamp;
-  entry.sensorType = sensorType;
-  entry.sensorNumber = sensorNumber;
-  entry.eventType = eventType;
-  entry.eventData = data;
-  return entry;
+  return {.recordId = id,
+          .timestamp = stamp,
+          .sensorType = sensorType,
+          .sensorNumber = sensorNumber,
+          .eventType = eventType,
+          .eventData = data};
 }
 
-// JSON lines checked against the shipped schemas by python3-jsonschema.
-void ExpectValidJson(const std::string& lines) {
-  namespace fs = std::filesystem;
-  const fs::path file = fs::temp_directory_path() / ("rcquery-lines-" + std::to_string(::getpid()) + ".json");
-  std::ofstream(file, std::ios::binary) << lines;
-  const std::string source = RCV_SOURCE_DIR;
-  const std::string command = "python3 '" + source + "/tests/schema/validate_json_lines.py' '" + source + "/schema' '" +
-                              file.string() + "' >&2";
-  EXPECT_EQ(0, std::system(command.c_str())) << lines;
-  fs::remove(file);
-}
-
-std::vector<Json> JsonLines(const std::string& text) {
-  std::vector<Json> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(Json::parse(line));
-  return lines;
-}
-
-class RcqueryE2eTest : public ::testing::Test {
+class RcqueryE2eTest : public ProgramTest {
  protected:
+  RcqueryE2eTest() : ProgramTest("rcquery") {}
   void SetUp() override {
     tree_.WriteSetup();
     fixture::WriteDemoDictionary(tree_);
-    WriteRcLog();
+    fixture::RcLogValues rcLog;
+    fixture::AppendRcRecord(rcLog, {0, "01", kCpu0Rc});
+    fixture::AppendRcRecord(rcLog, {kDec7At10, "\xFF\xFF", kFan2Rc});
+    fixture::AppendRcRecord(rcLog, {kDec7At12, "U1", {0x99, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x03}});
+    fixture::WriteRcLog(tree_, rcLog);
     WriteSelLog();
     WriteMarlog();
     fixture::WriteTrapRcTable(tree_, {{0x00, {0x47, 0x0100, 0x10, 0, 0}, {0xFF, 0xFFFF, 0xFF, 0, 0}},
                                       {0x80, {0x4A, 0x0402, 0x40, 0x00000001, 0x00000002}, fixture::kAllFixed},
                                       {0x00, {0x99, 0, 0, 0, 0}, {0xFF, 0, 0, 0, 0}}});
-  }
-  void WriteRcLog() {
-    fixture::AppendRcRecord(rcLog_, {0, "01", Rc({0x47, 0x01, 0x00, 0x10, 0, 0, 0, 0x01, 0, 0, 0, 0x01})});
-    fixture::AppendRcRecord(rcLog_,
-                            {kDec7At10, "\xFF\xFF", Rc({0x4A, 0x04, 0x02, 0x40, 0, 0, 0, 0x01, 0, 0, 0, 0x02})});
-    fixture::AppendRcRecord(rcLog_, {kDec7At12, "U1", Rc({0x99, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x03})});
-    fixture::WriteRcLog(tree_, rcLog_);
   }
   void WriteSelLog() {
     fixture::SelLogValues sel;
@@ -107,22 +77,24 @@ class RcqueryE2eTest : public ::testing::Test {
     record.event.timestamp = kDec7At10;
     record.reasonNumber = 0x01;
     record.impact = "H1";
-    record.rc = Rc({0x4A, 0x04, 0x02, 0x40, 0, 0, 0, 0x01, 0, 0, 0, 0x02});
+    record.rc = kFan2Rc;
     record.rcName = "FAN2 SPEED LOW";
     record.fru = {{"RPL", "1", "FAN2", "FAN_UNIT"}};
     record.comment = kShiftJisComment;
     record.attachments = fixture::AttachedLogSection("console", "boot ok\n");
     fixture::WriteMarRecord(tree_, "REC1", record);
     fixture::MarRecordValues second;
-    second.rc = Rc({0x47, 0x01, 0x00, 0x10, 0, 0, 0, 0x01, 0, 0, 0, 0x01});
+    second.rc = kCpu0Rc;
     fixture::WriteMarRecord(tree_, "REC2", second);
   }
   // Every JSON line a test produced is checked once it ends.
   void TearDown() override {
-    if (!jsonLines_.empty()) ExpectValidJson(jsonLines_);
+    if (jsonLines_.empty()) return;
+    tree_.WriteFile("lines.json", jsonLines_);
+    EXPECT_TRUE(JsonLinesValid((tree_.root() / "lines.json").string())) << jsonLines_;
   }
   ViewerRun Run(const std::vector<std::string>& args) {
-    ViewerRun run = RunRcquery(tree_.root().string(), args);
+    ViewerRun run = ProgramTest::Run(args);
     if (std::find(args.begin(), args.end(), "--json") != args.end()) jsonLines_ += run.screen;
     return run;
   }
@@ -136,26 +108,12 @@ class RcqueryE2eTest : public ::testing::Test {
     return ids;
   }
 
-  fixture::FixtureTree tree_;
-  fixture::RcLogValues rcLog_;
   std::string jsonLines_;
 };
 
-TEST_F(RcqueryE2eTest, EachSourceAsText) {
-  struct Case {
-    std::string source;
-    std::string text;
-  };
-  const Case cases[] = {
-      {"rc",
-       "-                    rc  -        CPU0 CACHE CORRECTED\n"
-       "2026-12-07T10:00:00Z rc  -        FAN2 SPEED LOW\n"
-       "2026-12-07T12:00:00Z rc  -        RC 990000000000000000000003\n"},
-      {"sel",
-       "2026-12-06T08:00:00Z sel Critical Temperature #0x30 | Upper Critical going high | Asserted\n"
-       "2026-12-07T11:30:00Z sel OK       Temperature #0x30 | Upper Critical going high | Deasserted\n"
-       "2026-12-07T12:00:00Z sel Critical Power Supply #0x51 | Failure detected | Asserted\n"
-       "-                    sel Warning  OEM record 0xE0 | 010203042000040A0B0C0D0E0F\n"},
+// Each line of a source reads as in its source alone.
+TEST_F(RcqueryE2eTest, AllSourcesAndTheTrapTableAsText) {
+  const std::pair<std::string, std::string> cases[] = {
       // A timeless entry follows the entry before it in its own log; one
       // with none before it opens the timeline.
       {"all",
@@ -168,25 +126,16 @@ TEST_F(RcqueryE2eTest, EachSourceAsText) {
        "2026-12-07T12:00:00Z rc  -        RC 990000000000000000000003\n"
        "2026-12-07T12:00:00Z sel Critical Power Supply #0x51 | Failure detected | Asserted\n"
        "-                    sel Warning  OEM record 0xE0 | 010203042000040A0B0C0D0E0F\n"},
-      {"mar",
-       "2026-12-06T09:00:00Z mar -        [0009]unknown | RC 470100100000000100000001\n"
-       "2026-12-07T10:30:00Z mar -        [0001]Hardware error | FAN2 SPEED LOW\n"},
       {"tqr",
        "-                    tqr -        Trap RC 47 0100 10 XXXXXXXX XXXXXXXX\n"
        "-                    tqr -        Ignore RC 4A 0402 40 00000001 00000002\n"
        "-                    tqr -        Trap RC 99 XXXX XX XXXXXXXX XXXXXXXX\n"},
   };
-  for (const Case& c : cases) {
-    const ViewerRun run = Run({c.source});
-    EXPECT_EQ(c.text, run.screen) << c.source;
-    EXPECT_EQ("", run.errors) << c.source;
-    EXPECT_EQ(0, run.exitStatus) << c.source;
-  }
+  for (const auto& [source, text] : cases) EXPECT_EQ((ViewerRun{text, "", 0}), Run({source})) << source;
 }
 
 TEST_F(RcqueryE2eTest, RcAndMarAsJson) {
-  const ViewerRun rc = Run({"rc", "--json"});
-  const std::vector<Json> rcLines = JsonLines(rc.screen);
+  const std::vector<Json> rcLines = JsonLines(Run({"rc", "--json"}).screen);
   ASSERT_EQ(3u, rcLines.size());
   EXPECT_EQ((Json{{"Id", "1-1796637600-4A0402400000000100000002"},
                   {"Source", "rc"},
@@ -207,8 +156,7 @@ TEST_F(RcqueryE2eTest, RcAndMarAsJson) {
   EXPECT_EQ("01", rcLines[0]["Level"]);
   EXPECT_EQ(nullptr, rcLines[2]["Name"]);
 
-  const ViewerRun mar = Run({"mar", "--json"});
-  const std::vector<Json> marLines = JsonLines(mar.screen);
+  const std::vector<Json> marLines = JsonLines(Run({"mar", "--json"}).screen);
   ASSERT_EQ(2u, marLines.size());
   const Json& rec1 = marLines[1];
   EXPECT_EQ("REC1", rec1["Id"]);
@@ -230,11 +178,7 @@ TEST_F(RcqueryE2eTest, FiltersAloneAndCombined) {
   const std::string sel1 = "1-258-1796643000";
   const std::string sel2 = "2-259-1796644800";
   const std::string sel3 = "3-260-67305985";
-  struct Case {
-    std::vector<std::string> args;
-    std::vector<std::string> ids;
-  };
-  const Case cases[] = {
+  const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
       {{"rc"}, {rc0, rc1, rc2}},
       {{"rc", "--reverse"}, {rc2, rc1, rc0}},
       {{"rc", "-n", "2"}, {rc1, rc2}},
@@ -265,9 +209,7 @@ TEST_F(RcqueryE2eTest, FiltersAloneAndCombined) {
       {{"all", "--rc", "4A"}, {rc1, "REC1"}},
       {{"all", "--until", "2026-12-07T10:30:00", "-n", "2"}, {rc1, "REC1"}},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(c.ids, Ids(c.args)) << ::testing::PrintToString(c.args);
-  }
+  for (const auto& [args, ids] : cases) EXPECT_EQ(ids, Ids(args)) << ::testing::PrintToString(args);
 }
 
 // A record that the ring overwrites takes its Id with it; every other
@@ -288,19 +230,16 @@ TEST_F(RcqueryE2eTest, IdsHoldAcrossAWrapOfTheRing) {
 TEST_F(RcqueryE2eTest, BrokenLogsAreNamedAndTheOthersStillPrint) {
   std::filesystem::remove(tree_.VrkLogDir() / "sel.log");
   std::filesystem::remove(fixture::MarDir(tree_) / "REC2" / "MARLOG");
-  const ViewerRun run = Run({"all"});
-  EXPECT_EQ(
-      "-                    rc  -        CPU0 CACHE CORRECTED\n"
-      "2026-12-06T09:00:00Z mar -        [0009]unknown\n"
-      "2026-12-07T10:00:00Z rc  -        FAN2 SPEED LOW\n"
-      "2026-12-07T10:30:00Z mar -        [0001]Hardware error | FAN2 SPEED LOW\n"
-      "2026-12-07T12:00:00Z rc  -        RC 990000000000000000000003\n",
-      run.screen);
   const std::string vrk = tree_.VrkLogDir().string();
-  EXPECT_EQ(
-      "rcquery: sel: " + vrk + "/sel.log: no such file\nrcquery: mar: " + vrk + "/mar/REC2/MARLOG: no such file\n",
-      run.errors);
-  EXPECT_EQ(1, run.exitStatus);
+  EXPECT_EQ((ViewerRun{"-                    rc  -        CPU0 CACHE CORRECTED\n"
+                       "2026-12-06T09:00:00Z mar -        [0009]unknown\n"
+                       "2026-12-07T10:00:00Z rc  -        FAN2 SPEED LOW\n"
+                       "2026-12-07T10:30:00Z mar -        [0001]Hardware error | FAN2 SPEED LOW\n"
+                       "2026-12-07T12:00:00Z rc  -        RC 990000000000000000000003\n",
+                       "rcquery: sel: " + vrk + "/sel.log: no such file\nrcquery: mar: " + vrk +
+                           "/mar/REC2/MARLOG: no such file\n",
+                       1}),
+            Run({"all"}));
 }
 
 // A SEL that no entry was written to yet is empty; one without its
@@ -308,16 +247,14 @@ TEST_F(RcqueryE2eTest, BrokenLogsAreNamedAndTheOthersStillPrint) {
 TEST_F(RcqueryE2eTest, AnEmptySelIsNoError) {
   fixture::SelLogValues sel;
   tree_.WriteFile(tree_.VrkLogDir() / "sel.log", fixture::BuildSelLog(sel));
-  const ViewerRun empty = Run({"sel"});
-  EXPECT_EQ("", empty.screen + empty.errors);
-  EXPECT_EQ(0, empty.exitStatus);
+  EXPECT_EQ((ViewerRun{"", "", 0}), Run({"sel"}));
   sel.validity = 0;
   tree_.WriteFile(tree_.VrkLogDir() / "sel.log", fixture::BuildSelLog(sel));
-  const ViewerRun broken = Run({"sel"});
-  EXPECT_EQ("rcquery: sel: " + (tree_.VrkLogDir() / "sel.log").string() +
-                ": invalid header (validity mark or newest index out of range)\n",
-            broken.errors);
-  EXPECT_EQ(1, broken.exitStatus);
+  EXPECT_EQ((ViewerRun{"",
+                       "rcquery: sel: " + (tree_.VrkLogDir() / "sel.log").string() +
+                           ": invalid header (validity mark or newest index out of range)\n",
+                       1}),
+            Run({"sel"}));
 }
 
 TEST_F(RcqueryE2eTest, UsageErrors) {

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "follow_support.h"
+#include "rclog/rc_log.h"
 #include "run_viewer.h"
 
 namespace rcv::e2e {
@@ -23,7 +24,6 @@ using Json = nlohmann::json;
 
 constexpr int kKillCycles = 120;
 constexpr unsigned kSeed = 20261207;
-constexpr std::size_t kRcRingSlots = 2048;
 
 struct Delivered {
   std::string source;
@@ -51,6 +51,14 @@ class RcqueryFollowE2eTest : public ::testing::Test {
         std::vector<std::string>{"--json", "--follow", "--cursor-file", Path("cursor"), source}, Path("out"),
         Path("err"));
   }
+  // Follows until the entry with that serial number was delivered, then
+  // ends the run as a service manager would; gives its exit status.
+  int FollowUntil(const std::string& source, std::uint32_t serial) {
+    auto reader = StartFollow(source);
+    EXPECT_TRUE(WaitForText(Path("out"), FollowEntryTime(serial))) << serial;
+    reader->Signal(SIGTERM);
+    return reader->Wait();
+  }
 
   // Every line so far, each of which must be whole JSON.
   std::vector<Delivered> Output(std::uint32_t written) {
@@ -67,18 +75,6 @@ class RcqueryFollowE2eTest : public ::testing::Test {
     return delivered;
   }
 
-  // Waits until the entry with that serial number was delivered.
-  bool WaitForSerial(std::uint32_t serial) {
-    const std::string created = FollowEntryTime(serial);
-    for (int tries = 0; tries < 2000; ++tries) {
-      for (const std::string& text : FileLines(Path("out"))) {
-        if (text.find(created) != std::string::npos) return true;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return false;
-  }
-
   fixture::FixtureTree tree_;
 };
 
@@ -87,14 +83,11 @@ TEST_F(RcqueryFollowE2eTest, KilledAndRestartedItDeliversEveryEntryAndRepeatsOnl
   std::mt19937 random(kSeed);
   const auto below = [&random](unsigned bound) { return static_cast<unsigned>(random() % bound); };
   struct Kill {
-    std::size_t linesBefore = 0;  // lines delivered before the run that was killed
-    std::size_t linesAt = 0;      // lines delivered when it was killed
-    Json cursor;                  // the cursor file it left
+    std::size_t linesAt = 0;  // lines delivered when it was killed
+    Json cursor;              // the cursor file it left
   };
   std::vector<Kill> kills;
   for (int cycle = 0; cycle < kKillCycles; ++cycle) {
-    Kill kill;
-    kill.linesBefore = FileLines(Path("out")).size();
     auto reader = StartFollow("all");
     for (unsigned n = below(20); n > 0; --n) {
       if (below(2) == 0) {
@@ -107,16 +100,12 @@ TEST_F(RcqueryFollowE2eTest, KilledAndRestartedItDeliversEveryEntryAndRepeatsOnl
     std::this_thread::sleep_for(std::chrono::microseconds(below(15000)));
     reader->Signal(SIGKILL);
     reader->Wait();
-    kill.linesAt = FileLines(Path("out")).size();
     const std::string cursorText = tree_.ReadFile("cursor");
-    kill.cursor = cursorText.empty() ? Json() : Json::parse(cursorText, nullptr, false);
-    ASSERT_FALSE(kill.cursor.is_discarded()) << "torn cursor file after cycle " << cycle << ": " << cursorText;
-    kills.push_back(kill);
+    const Json cursor = cursorText.empty() ? Json() : Json::parse(cursorText, nullptr, false);
+    ASSERT_FALSE(cursor.is_discarded()) << "torn cursor file after cycle " << cycle << ": " << cursorText;
+    kills.push_back({FileLines(Path("out")).size(), cursor});
   }
-  auto reader = StartFollow("all");
-  ASSERT_TRUE(WaitForSerial(writer.written()));
-  reader->Signal(SIGTERM);
-  EXPECT_EQ(0, reader->Wait());
+  EXPECT_EQ(0, FollowUntil("all", writer.written()));
 
   const std::vector<Delivered> output = Output(writer.written());
   // Every entry arrived, for the first time in the order written within its
@@ -159,21 +148,12 @@ TEST_F(RcqueryFollowE2eTest, KilledAndRestartedItDeliversEveryEntryAndRepeatsOnl
 TEST_F(RcqueryFollowE2eTest, AReaderLeftBehindByMoreThanTheRingReportsOneGapWithTheCount) {
   RingWriter writer(tree_);
   for (int i = 0; i < 5; ++i) writer.AppendRc();
-  {
-    auto reader = StartFollow("rc");
-    ASSERT_TRUE(WaitForSerial(5));
-    reader->Signal(SIGTERM);
-    ASSERT_EQ(0, reader->Wait());
-  }
-  const std::uint32_t behind = kRcRingSlots + 300;
-  for (std::uint32_t i = 0; i < behind; ++i) writer.AppendRc();
-  auto reader = StartFollow("rc");
-  ASSERT_TRUE(WaitForSerial(writer.written()));
-  reader->Signal(SIGTERM);
-  ASSERT_EQ(0, reader->Wait());
+  ASSERT_EQ(0, FollowUntil("rc", 5));
+  for (std::uint32_t i = 0; i < kRcLogSlots + 300; ++i) writer.AppendRc();
+  ASSERT_EQ(0, FollowUntil("rc", writer.written()));
 
   const std::vector<Delivered> output = Output(writer.written());
-  ASSERT_EQ(5u + 1 + (kRcRingSlots - 1), output.size());
+  ASSERT_EQ(5u + 1 + (kRcLogSlots - 1), output.size());
   // The full ring's oldest slot is the one the writer fills next, so it is
   // counted lost rather than trusted: 300 overwritten, and that one.
   const Json& gap = output[5].line;

@@ -1,14 +1,22 @@
-// Runs the built program the way an operator would: arguments, environment
+// Runs the built programs the way an operator would: arguments, environment
 // (RCVIEWER_ROOT pointing at a fixture tree) and typed input on standard
-// input; gives back what the screen showed and the exit status.
+// input; gives back what the screen showed and the exit status. A run that
+// outlives a time limit is killed and reported with exit status -1, so a
+// hang is a failure, never a stuck test.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/types.h>
 
+#include <nlohmann/json.hpp>
+
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "fixture/fixture_tree.h"
 
 namespace rcv::e2e {
 
@@ -16,20 +24,17 @@ struct ViewerRun {
   std::string screen;  // everything written to standard output
   std::string errors;  // everything written to standard error
   int exitStatus = -1;
+  bool operator==(const ViewerRun&) const = default;
 };
+// How a failed comparison shows a run.
+void PrintTo(const ViewerRun& run, std::ostream* out);
 
-// `root` becomes RCVIEWER_ROOT; `extraEnv` entries are "NAME=value".
-// A run that takes longer than a few seconds is killed and reported with
-// exit status -1 (a hang is a failure, never a stuck test).
-ViewerRun RunViewer(const std::string& root, const std::vector<std::string>& args, const std::string& input,
-                    const std::vector<std::string>& extraEnv = {});
-// The same for the dictionary maintainer's command, rcdict.
-ViewerRun RunRcdict(const std::string& root, const std::vector<std::string>& args, const std::string& input = "");
-// The same for rcquery, the logs for scripts.
-ViewerRun RunRcquery(const std::string& root, const std::vector<std::string>& args);
+// `program` is "rcviewer", "rcdict" or "rcquery"; `root` becomes RCVIEWER_ROOT.
+ViewerRun RunProgram(std::string_view program, const std::string& root, const std::vector<std::string>& args,
+                     const std::string& input = "");
 
-// Runs `program` ("rcviewer" or "rcdict") with its standard output sent to
-// `outputPath` (such as /dev/full), or closed when it is null.
+// Runs `program` with its standard output sent to `outputPath` (such as
+// /dev/full), or closed when it is null.
 ViewerRun RunWithOutput(std::string_view program, const std::string& root, const std::vector<std::string>& args,
                         const char* outputPath);
 
@@ -40,14 +45,61 @@ ViewerRun RunViewerPausing(const std::string& root, const std::vector<std::strin
 
 // The path of a program of the build, in the folder RCV_PROGRAM_DIR names.
 std::string ProgramPath(std::string_view name);
-// A child's environment: ours without RCVIEWER_ROOT and LANG, then the root
-// and the extra entries.
-std::vector<std::string> ChildEnvironment(const std::string& root, const std::vector<std::string>& extraEnv);
-// The texts as an argv or envp array, null-terminated.
-std::vector<char*> PointersTo(std::vector<std::string>& texts);
+
+// Starts `path` (a program's path) on `root` with the descriptors given as
+// its standard input, output and error (-1: closed).
+pid_t StartProgram(const std::string& path, const std::string& root, const std::vector<std::string>& args,
+                   std::array<int, 3> streams);
+
 // Waits for the child and gives its exit status; kills it when it outlives
 // the time limit, and gives -1 then or after a death by signal.
 int WaitWithLimit(pid_t child);
+
+// A program running in the background, its standard output appended to a
+// file and its standard error to another.
+class BackgroundRun {
+ public:
+  BackgroundRun(const std::string& root, const std::string& path, const std::vector<std::string>& args,
+                const std::string& outputPath, const std::string& errorPath);
+  ~BackgroundRun();
+  BackgroundRun(const BackgroundRun&) = delete;
+  BackgroundRun& operator=(const BackgroundRun&) = delete;
+
+  void Signal(int signal) const;
+  int Wait();  // as WaitWithLimit
+
+ private:
+  pid_t child_ = -1;
+};
+
+// Whether the file came to hold `text` within the time limit.
+bool WaitForText(const std::string& path, std::string_view text);
+std::vector<std::string> FileLines(const std::string& path);
+// Every line of the text as one JSON object.
+std::vector<nlohmann::json> JsonLines(const std::string& text);
+// Whether every line of the file validates against the shipped schemas
+// (python3-jsonschema); failures are printed.
+bool JsonLinesValid(const std::string& path);
+
+// A fixture tree and one program run on it.
+class ProgramTest : public ::testing::Test {
+ protected:
+  explicit ProgramTest(std::string_view program) : program_(program) {}
+  ViewerRun Run(const std::vector<std::string>& args, const std::string& input = "") const {
+    return RunProgram(program_, tree_.root().string(), args, input);
+  }
+  fixture::FixtureTree tree_;
+
+ private:
+  std::string_view program_;
+};
+
+// The viewer on a tree with its setup file.
+class ViewerTest : public ProgramTest {
+ protected:
+  ViewerTest() : ProgramTest("rcviewer") {}
+  void SetUp() override { tree_.WriteSetup(); }
+};
 
 // The access code that opens CE mode.
 inline constexpr const char* kCeAccessCode = "tonbar47";

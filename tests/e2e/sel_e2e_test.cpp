@@ -1,9 +1,6 @@
 // Display SEL through the menu and the SEL export of "-o ds".
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "fixture/demo_tree.h"
 #include "fixture/fixture_tree.h"
 #include "fixture/sel_log_writer.h"
 #include "run_viewer.h"
@@ -15,36 +12,22 @@ constexpr std::string_view kHeading =
     "date/time           RID  RT GID  ER ST/# ET Event \n"
     "------------------  ---- -- ---- -- ---- -- ------\n";
 
-class SelE2eTest : public ::testing::Test {
+class SelE2eTest : public ViewerTest {
  protected:
-  void SetUp() override { tree_.WriteSetup(); }
   void WriteLog(const fixture::SelLogValues& values) {
     tree_.WriteFile(tree_.VrkLogDir() / "sel.log", fixture::BuildSelLog(values));
   }
-  ViewerRun Run(const std::vector<std::string>& args, const std::string& input = "") {
-    return RunViewer(tree_.root().string(), args, input);
-  }
-  fixture::FixtureTree tree_;
 };
-
-TEST_F(SelE2eTest, ExportToAFullDiskSaysSo) {
-  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP();
-  WriteLog(fixture::DemoSelLog());
-  const ViewerRun run = Run({kCeAccessCode, "-o", "ds", "-f", "/dev/full"});
-  EXPECT_EQ("\nSEL LOG save file write failed.\n\n", run.screen);
-  EXPECT_EQ(1, run.exitStatus);
-}
 
 TEST_F(SelE2eTest, ExportWithoutFileListsOnTheTerminalWithoutPause) {
   fixture::SelLogValues values;
   values.newestIndex = 0;
   values.slots = {{.recordId = 0x0001, .timestamp = 0x20000001}};
   WriteLog(values);
-  const ViewerRun run = Run({kCeAccessCode, "-o", "ds"});
-  EXPECT_EQ("\n" + std::string(kHeading) + "87/01/05 18:48:33   0100 02 2000 04 0000 00 000000\n" +
-                "--- End of data. ---\n\n",
-            run.screen);
-  EXPECT_EQ(1, run.exitStatus);
+  EXPECT_EQ((ViewerRun{"\n" + std::string(kHeading) + "87/01/05 18:48:33   0100 02 2000 04 0000 00 000000\n" +
+                           "--- End of data. ---\n\n",
+                       "", 1}),
+            Run({kCeAccessCode, "-o", "ds"}));
 }
 
 TEST_F(SelE2eTest, FailedExportKeepsTheEarlierExport) {

@@ -32,57 +32,41 @@ constexpr std::string_view kCeMenu =
     "\n"
     "Select command : ";
 
-std::string Repeat(std::string_view text, int times) {
-  std::string all;
-  for (int i = 0; i < times; ++i) all += text;
-  return all;
-}
-
-class ShellE2eTest : public ::testing::Test {
+class ShellE2eTest : public ViewerTest {
  protected:
-  void SetUp() override { tree_.WriteSetup(); }
-  ViewerRun Run(const std::vector<std::string>& args, const std::string& input = "") {
-    return RunViewer(tree_.root().string(), args, input);
+  // Every file the commands read: two RCs, an empty trap table, one MARLOG row.
+  void WriteMachine() {
+    tree_.WriteSetup();
+    fixture::WriteRcLog(tree_, fixture::NumberedRcLog(2));
+    fixture::WriteTrapRcTable(tree_, {});
+    fixture::WriteMarlogIndex(tree_, "1,20231201,100000,0001,B\n");
+    fixture::WriteCallReasons(tree_, fixture::CallReasonText({{"0001", "Hardware error"}}));
   }
-  fixture::FixtureTree tree_;
 };
 
-TEST_F(ShellE2eTest, UnknownWordsAreNotFoundAndOnlyLowerQQuits) {
-  // A word longer than nine characters is cut to nine before the comparison.
-  const ViewerRun run = Run({kCeAccessCode}, "Q\nDR\n\n dr\nq12345678\nq\n");
-  const std::string again = std::string(kCeMenu) + "\ncommand not found.\n";
-  EXPECT_EQ("\n" + Repeat(again, 5) + std::string(kCeMenu) + "\n", run.screen);
-  EXPECT_EQ(1, run.exitStatus);
-}
-
-TEST_F(ShellE2eTest, EndOfInputAtTheMenuEndsTheRun) {
-  for (const std::string input : {"", "ds\n", "garbage", "\x1B[A\x1B"}) {
-    const ViewerRun run = Run({kCeAccessCode}, input);
-    EXPECT_EQ(1, run.exitStatus) << input;
-  }
-}
-
-TEST_F(ShellE2eTest, SelIsClosedToUserMode) {
-  const ViewerRun run = Run({"-o", "ds"});
-  EXPECT_EQ("\n", run.screen);
-  EXPECT_EQ(1, run.exitStatus);
-}
-
-TEST_F(ShellE2eTest, SingleCommandThatDoesNotExistIsNotFound) {
-  const ViewerRun run = Run({"-o", "xx"});
-  EXPECT_EQ("\ncommand not found.\n", run.screen);
-  EXPECT_EQ(1, run.exitStatus);
-}
-
-TEST_F(ShellE2eTest, FaultyCommandLinesAreIgnoredWhole) {
-  for (const std::vector<std::string>& args : {std::vector<std::string>{kCeAccessCode, "-o"},
-                                               {kCeAccessCode, "-o", "xx", "-o", "yy"},
-                                               {kCeAccessCode, "-x"},
-                                               {kCeAccessCode, "stray"},
-                                               {kCeAccessCode, "-o", "0123456789"}}) {
-    const ViewerRun run = Run(args, "q\n");
-    EXPECT_EQ("\n" + std::string(kCeMenu) + "\n", run.screen) << args[1];
-    EXPECT_EQ(1, run.exitStatus);
+TEST_F(ShellE2eTest, CommandLinesAndMenuWords) {
+  const std::string menu = "\n" + std::string(kCeMenu) + "\n";
+  std::string unknownWords = "\n";
+  for (int i = 0; i < 5; ++i) unknownWords += std::string(kCeMenu) + "\ncommand not found.\n";
+  const struct {
+    std::vector<std::string> args;
+    std::string input;
+    std::string screen;
+  } cases[] = {
+      // Only a lower q quits; a word longer than nine characters is cut to
+      // nine before the comparison.
+      {{kCeAccessCode}, "Q\nDR\n\n dr\nq12345678\nq\n", unknownWords + menu.substr(1)},
+      {{"-o", "ds"}, "", "\n"},  // closed to user mode
+      {{"-o", "xx"}, "", "\ncommand not found.\n"},
+      // Faulty command lines are ignored whole.
+      {{kCeAccessCode, "-o"}, "q\n", menu},
+      {{kCeAccessCode, "-o", "xx", "-o", "yy"}, "q\n", menu},
+      {{kCeAccessCode, "-x"}, "q\n", menu},
+      {{kCeAccessCode, "stray"}, "q\n", menu},
+      {{kCeAccessCode, "-o", "0123456789"}, "q\n", menu},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ((ViewerRun{c.screen, "", 1}), Run(c.args, c.input)) << ::testing::PrintToString(c.args);
   }
 }
 
@@ -90,42 +74,42 @@ TEST_F(ShellE2eTest, FaultyCommandLinesAreIgnoredWhole) {
 // other command line they are a mistyped code or a faulty option, as ever.
 TEST_F(ShellE2eTest, HelpAndVersionAnswerOnlyAsTheSoleArgument) {
   std::filesystem::remove_all(tree_.root() / "opt");
-  const std::string noIdentity = "Getting RC table path failed.\n";
+  const ViewerRun noIdentity = {
+      "Getting RC table path failed.\n",
+      "rcviewer: " + (tree_.MainteData() / "vrk_setup.conf").string() + ": No such file or directory\n", 255};
   const std::pair<std::vector<std::string>, ViewerRun> cases[] = {
       {{"--help"}, {std::string(kViewerUsageText), "", 0}},
       {{"--version"}, {"rcviewer " + std::string(ProgramVersion()) + "\n", "", 0}},
-      {{"--help", "-o", "sr"}, {noIdentity, "", 255}},
-      {{"--version", "--version"}, {noIdentity, "", 255}},
-      {{kCeAccessCode, "--help"}, {noIdentity, "", 255}},
+      {{"--help", "-o", "sr"}, noIdentity},
+      {{"--version", "--version"}, noIdentity},
+      {{kCeAccessCode, "--help"}, noIdentity},
   };
-  for (const auto& [args, expected] : cases) {
-    const ViewerRun run = Run(args);
-    EXPECT_EQ(expected.screen, run.screen) << args[0];
-    EXPECT_EQ(expected.exitStatus, run.exitStatus) << args[0];
-  }
+  for (const auto& [args, expected] : cases) EXPECT_EQ(expected, Run(args)) << args[0];
 }
 
+// Each names the file it failed on and why on standard error.
 TEST_F(ShellE2eTest, IdentityFailuresEndWithStatus255) {
-  tree_.WriteSetup({.confDir = ""});
-  ViewerRun run = Run({kCeAccessCode}, "q\n");
-  EXPECT_EQ("Getting RC table path failed.\n", run.screen);
-  EXPECT_EQ(255, run.exitStatus);
-
-  tree_.WriteSetup({.code = ""});
-  run = Run({}, "");
-  EXPECT_EQ("Getting CODE failed.\n", run.screen);
-  EXPECT_EQ(255, run.exitStatus);
-
-  tree_.WriteSetup();
-  tree_.WriteFile(tree_.DictionaryDir() / "rcrev", "");
-  run = Run({kCeAccessCode, "-o", "ds"}, "");
-  EXPECT_EQ("Rcrev get failed.\n", run.screen);
-  EXPECT_EQ(255, run.exitStatus);
-
-  std::filesystem::remove_all(tree_.root() / "opt");
-  run = Run({kCeAccessCode});
-  EXPECT_EQ("Getting RC table path failed.\n", run.screen);
-  EXPECT_EQ(255, run.exitStatus);
+  const std::string setup = (tree_.MainteData() / "vrk_setup.conf").string() + ": ";
+  const std::string rcrev = (tree_.DictionaryDir() / "rcrev").string() + ": ";
+  const struct {
+    fixture::SetupValues setup;
+    std::string_view rcrev;
+    std::vector<std::string> args;
+    std::string screen;
+    std::string failure;
+  } cases[] = {
+      {{.confDir = ""},
+       "1.23",
+       {kCeAccessCode},
+       "Getting RC table path failed.\n",
+       setup + "CONF_DIR in [COMMON] is empty"},
+      {{.code = ""}, "1.23", {}, "Getting CODE failed.\n", setup + "CODE in [COMMON] is empty"},
+      {{}, "", {kCeAccessCode, "-o", "ds"}, "Rcrev get failed.\n", rcrev + "file is empty"},
+  };
+  for (const auto& c : cases) {
+    tree_.WriteSetup(c.setup, c.rcrev);
+    EXPECT_EQ((ViewerRun{c.screen, "rcviewer: " + c.failure + "\n", 255}), Run(c.args, "q\n"));
+  }
 }
 
 // A path that exists but is no regular file takes the road of a file that
@@ -136,16 +120,15 @@ TEST_F(ShellE2eTest, SpecialFilesReadAsFilesThatOpenedButCouldNotBeRead) {
   const fs::path marDir = fixture::MarDir(tree_);
   const std::string exported = (tree_.root() / "rc.txt").string();
   const std::string noRows = "---- ---------- -------- ------------------------------------------------------\n\n";
-  struct Case {
+  const std::vector<std::string> ce = {kCeAccessCode};
+  const std::vector<std::string> dm = {kCeAccessCode, "-o", "dm"};
+  const struct {
     fs::path replaced;
     std::vector<std::string> args;
     std::string input;
     std::string shown;  // found in what the screen showed
     int exitStatus = 1;
-  };
-  const std::vector<std::string> ce = {kCeAccessCode};
-  const std::vector<std::string> dm = {kCeAccessCode, "-o", "dm"};
-  const Case cases[] = {
+  } cases[] = {
       {tree_.MainteData() / "vrk_setup.conf", ce, "", "Getting RC table path failed.\n", 255},
       {tree_.DictionaryDir() / "rcrev", ce, "", "Rcrev get failed.\n", 255},
       {tree_.VrkLogDir() / "rc.log", ce, "dr\n2\ny\n\nq\nq\n", "RC LOG read failed.\nRC LOG not erased.\n"},
@@ -155,20 +138,12 @@ TEST_F(ShellE2eTest, SpecialFilesReadAsFilesThatOpenedButCouldNotBeRead) {
       {tree_.MainteData() / "call_reason.csv", dm, "", "Call reason table file invalid.\n"},
       {marDir / "B" / "MARLOG", dm, "1\n", "MAR file read failed.\nMARLOG read failed.\n"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     for (const bool fifo : {true, false}) {
-      tree_.WriteSetup();
-      fixture::WriteRcLog(tree_, fixture::NumberedRcLog(2));
-      fixture::WriteTrapRcTable(tree_, {});
-      fixture::WriteMarlogIndex(tree_, "1,20231201,100000,0001,B\n");
-      fixture::WriteCallReasons(tree_, fixture::CallReasonText({{"0001", "Hardware error"}}));
+      WriteMachine();
       fs::remove_all(c.replaced);
       fs::create_directories(c.replaced.parent_path());
-      if (fifo) {
-        ASSERT_EQ(0, mkfifo(c.replaced.c_str(), 0600));
-      } else {
-        fs::create_directory(c.replaced);
-      }
+      ASSERT_TRUE(fifo ? mkfifo(c.replaced.c_str(), 0600) == 0 : fs::create_directory(c.replaced)) << c.replaced;
       const ViewerRun run = Run(c.args, c.input);
       EXPECT_NE(std::string::npos, run.screen.find(c.shown)) << c.replaced << fifo << "\n" << run.screen;
       EXPECT_EQ(c.exitStatus, run.exitStatus) << c.replaced << fifo;
@@ -182,7 +157,6 @@ TEST_F(ShellE2eTest, SpecialFilesReadAsFilesThatOpenedButCouldNotBeRead) {
 // the file tried and why; a run without failure writes nothing there.
 TEST_F(ShellE2eTest, FailuresNameTheirFileAndReasonOnStandardError) {
   namespace fs = std::filesystem;
-  const fs::path setup = tree_.MainteData() / "vrk_setup.conf";
   const fs::path rcrev = tree_.DictionaryDir() / "rcrev";
   const fs::path rcLog = tree_.VrkLogDir() / "rc.log";
   const fs::path selLog = tree_.VrkLogDir() / "sel.log";
@@ -199,7 +173,6 @@ TEST_F(ShellE2eTest, FailuresNameTheirFileAndReasonOnStandardError) {
   } cases[] = {
       {rcLog, "keep", {kCeAccessCode, "-o", "sr"}, "", ""},
       {rcrev, "", ce, "", "No such file or directory"},
-      {setup, "[COMMON]\nCONF_DIR=\n", ce, "", "CONF_DIR in [COMMON] is empty"},
       {rcLog, std::string(300, 'r'), {kCeAccessCode, "-o", "sr"}, "", "file is 300 bytes, expected 65568"},
       {nowhere, "", {kCeAccessCode, "-o", "sr", "-f", nowhere.string()}, "", "No such file or directory"},
       {selLog, "", {kCeAccessCode, "-o", "ds"}, "", "No such file or directory"},
@@ -210,11 +183,7 @@ TEST_F(ShellE2eTest, FailuresNameTheirFileAndReasonOnStandardError) {
       {table, std::string(600, '\xFF'), ce, "tqr\n1\nq\nq\n", "file is 600 bytes, expected at most 512"},
   };
   for (const auto& c : cases) {
-    tree_.WriteSetup();
-    fixture::WriteRcLog(tree_, fixture::NumberedRcLog(2));
-    fixture::WriteMarlogIndex(tree_, "1,20231201,100000,0001,B\n");
-    fixture::WriteCallReasons(tree_, "1,0001,C,Hardware error\n");
-    fixture::WriteTrapRcTable(tree_, {});
+    WriteMachine();
     if (c.content.empty()) fs::remove(c.file);
     if (!c.content.empty() && c.content != "keep") tree_.WriteFile(c.file, c.content);
     const ViewerRun run = Run(c.args, c.input);

@@ -18,9 +18,10 @@ namespace {
 namespace fs = std::filesystem;
 using fixture::TrapRcRecordValues;
 
-constexpr std::string_view kTqrEntry = "\n<<TQR setup - display/edit TQR threshold setting.>>\n\n";
-constexpr std::string_view kTqrMenu =
+const std::string kTqrMenu =
     "-------- TQR set up Menu --------\n 1 . Setting Trap RC\n 2 . Setting Ignore RC\n q . quit\n\n(1-2, [q]) : \n\n";
+// The title, then the menu.
+const std::string kTqrEntry = "\n<<TQR setup - display/edit TQR threshold setting.>>\n\n" + kTqrMenu;
 constexpr std::string_view kHeading =
     "      RC type  Unit Event Failure  Additional\n"
     "  No. /Enhance  ID  Code  Code     Code      \n"
@@ -47,10 +48,10 @@ std::string Bytes(const std::vector<TrapRcRecordValues>& records) {
   return std::string(bytes.begin(), bytes.end());
 }
 
-class TrapRcE2eTest : public ::testing::Test {
+class TrapRcE2eTest : public ViewerTest {
  protected:
   void SetUp() override {
-    tree_.WriteSetup();
+    ViewerTest::SetUp();
     fixture::WriteTrapRcTable(tree_, kTable);
   }
   fs::path TablePath() const { return tree_.DictionaryDir() / "atraprc.tqr"; }
@@ -58,12 +59,11 @@ class TrapRcE2eTest : public ::testing::Test {
   // Types "tqr", the input and "q"; gives what TQR showed, up to the command
   // menu shown again.
   std::string Tqr(const std::string& input) {
-    const ViewerRun run = RunViewer(tree_.root().string(), {kCeAccessCode}, "tqr\n" + input + "q\n");
+    const ViewerRun run = Run({kCeAccessCode}, "tqr\n" + input + "q\n");
     EXPECT_EQ(1, run.exitStatus);
     const std::size_t from = run.screen.find("Select command : \n") + 18;
     return run.screen.substr(from, run.screen.rfind("============= RC Viewer") - from);
   }
-  fixture::FixtureTree tree_;
 };
 
 constexpr std::string_view kTrapRows =
@@ -74,9 +74,8 @@ constexpr std::string_view kTrapRows =
 TEST_F(TrapRcE2eTest, AddsATypedPatternAfterTheLastRecord) {
   // Differs from trap row 1 in one digit: a fixed 0 where that one is free.
   // The cut to 33 characters drops only blanks, so the answer stands.
-  EXPECT_EQ(std::string(kTqrEntry) + std::string(kTqrMenu) + List(true, kTrapRows) + "Input RC ([q]) : \n\n\n" +
-                List(true, std::string(kTrapRows) + "   3    12     XXXX  78   XXXXXXXX 0000000X\n") +
-                std::string(kTqrMenu),
+  EXPECT_EQ(kTqrEntry + List(true, kTrapRows) + "Input RC ([q]) : \n\n\n" +
+                List(true, std::string(kTrapRows) + "   3    12     XXXX  78   XXXXXXXX 0000000X\n") + kTqrMenu,
             Tqr("1\n0\n12xxxx78 xxxxxxxx 0000000x          \nq\n"));
   std::vector<TrapRcRecordValues> expected = kTable;
   expected.push_back({0x00, {0x12, 0, 0x78, 0, 0}, {0xFF, 0, 0xFF, 0, 0xFFFFFFF0}});
@@ -105,7 +104,7 @@ TEST_F(TrapRcE2eTest, WrongPatternsAndDuplicatesAreRefusedAndNothingIsWritten) {
 
 TEST_F(TrapRcE2eTest, DeletesAConfirmedRowAndMovesTheLaterRecordsUp) {
   // Digits followed by other characters count when their number is not 0.
-  EXPECT_EQ(std::string(kTqrEntry) + std::string(kTqrMenu) + List(true, kTrapRows) +
+  EXPECT_EQ(kTqrEntry + List(true, kTrapRows) +
                 "Select RC No. (0-2, [q]) : \n\nInput No. error. (-1)\n"
                 "Select RC No. (0-2, [q]) : \n\nInput No. error. (0A)\n"
                 "Select RC No. (0-2, [q]) : \n\nInput No. error. (3)\n"
@@ -114,7 +113,7 @@ TEST_F(TrapRcE2eTest, DeletesAConfirmedRowAndMovesTheLaterRecordsUp) {
                 List(true,
                      "   0    12     3456  78   9ABCDEF0 12345678\n"
                      "   1    E7     0010  02   00001000 00000001\n") +
-                std::string(kTqrMenu),
+                kTqrMenu,
             Tqr("1\n1\n-1\n0a\n3\n \n1a\ny\nq\n"));
   EXPECT_EQ(Bytes({kTrapFull, kIgnoreWild, kOther, kTrapLast}), Table());
 
@@ -154,12 +153,12 @@ TEST_F(TrapRcE2eTest, AddAfterAFreeRecordKeepsTheRecordsBehindItOutOfTheTable) {
 
 TEST_F(TrapRcE2eTest, EmptyFileListsNothingAndCannotBeUpdated) {
   tree_.WriteFile(TablePath(), "");
-  EXPECT_EQ(
-      std::string(kTqrEntry) + std::string(kTqrMenu) + List(true, " ************* No Trap RC *******************\n") +
-          "Trap RC not set.\nPRESS ENTER KEY\n\n" + List(true, " ************* No Trap RC *******************\n") +
-          "Input RC ([q]) : \n\nTRAPRCTBL update failed.\n\n" + std::string(kTqrMenu) +
-          List(false, " ************* No Ignore RC *****************\n") + std::string(kTqrMenu),
-      Tqr("1\n1\n\n0\n12 3456 78 9ABCDEF0 12345678\n2\nq\n"));
+  EXPECT_EQ(kTqrEntry + List(true, " ************* No Trap RC *******************\n") +
+                "Trap RC not set.\nPRESS ENTER KEY\n\n" +
+                List(true, " ************* No Trap RC *******************\n") +
+                "Input RC ([q]) : \n\nTRAPRCTBL update failed.\n\n" + kTqrMenu +
+                List(false, " ************* No Ignore RC *****************\n") + kTqrMenu,
+            Tqr("1\n1\n\n0\n12 3456 78 9ABCDEF0 12345678\n2\nq\n"));
   EXPECT_EQ("", Table());
 }
 
@@ -181,8 +180,7 @@ TEST_F(TrapRcE2eTest, UnreadableOrUnwritableTablesAreReportedAndLeftAsTheyWere) 
     if (c.content.size() > 1) tree_.WriteFile(path, c.content);
     if (c.rootWrites) fs::permissions(path, fs::perms::owner_read);
     const bool readable = c.shown.starts_with("Input");
-    EXPECT_TRUE(
-        Tqr(readable ? "1\n0\n51 0902 10 00000000 XXXXXXXX\n" : "1\n").ends_with(c.shown + std::string(kTqrMenu)))
+    EXPECT_TRUE(Tqr(readable ? "1\n0\n51 0902 10 00000000 XXXXXXXX\n" : "1\n").ends_with(c.shown + kTqrMenu))
         << c.shown;
     EXPECT_EQ(c.content.size() > 1 ? c.content : "", fs::is_regular_file(path) ? Table() : "") << c.shown;
   }
@@ -218,7 +216,7 @@ TEST_F(TrapRcE2eTest, EndOfInputAtAnyPromptQuitsWithoutWriting) {
   const std::string before = Table();
   for (const char* input : {"tqr\n1", "tqr\n1\n0\n", "tqr\n1\n0\n12 3456 78 9ABCDEF0 1234567F", "tqr\n1\n0\n12\n",
                             "tqr\n1\n0\n51 0902 10 XXXXXXXX XXXXXXXX\n", "tqr\n1\n1\n", "tqr\n1\n1\n0\n"}) {
-    const ViewerRun run = RunViewer(tree_.root().string(), {kCeAccessCode}, input);
+    const ViewerRun run = Run({kCeAccessCode}, input);
     EXPECT_EQ(1, run.exitStatus) << input;
     EXPECT_TRUE(run.screen.ends_with("Select command : ")) << input;
     EXPECT_EQ(before, Table()) << input;

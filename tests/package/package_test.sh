@@ -16,10 +16,8 @@ fail() {
   exit 1
 }
 
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || {
-  cat "$work/cpack.log" >&2
-  fail "cpack -G DEB"
-}
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
+  fail "cpack -G DEB: $(cat "$work/cpack.log")"
 deb=("$work"/out/*.deb)
 [ "${#deb[@]}" -eq 1 ] && [ -f "${deb[0]}" ] || fail "no single .deb in $work/out"
 dpkg-deb -x "${deb[0]}" "$work/root"
