@@ -16,7 +16,21 @@ jobs=$(nproc)
 cmake -S . -B build-coverage -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=--coverage >/dev/null
 cmake --build build-coverage -j"$jobs"
 find build-coverage -name '*.gcda' -delete
-(cd build-coverage && ctest -j"$jobs" --timeout 300 --output-on-failure) | tail -n 3
+# A test that fails (or outlives its time limit, slower under coverage) is
+# named here, and the coverage of the rest is still reported; the script's
+# status is then 1. The export test runs the viewer under a 2 KB file size
+# limit, which would cut the coverage data files that its runs write and
+# spoil them for every later run: it runs last, its coverage data written
+# aside and dropped, so its runs go uncounted.
+suite_status=0
+(cd build-coverage && ctest -j"$jobs" --timeout 300 --output-on-failure -E '^ExportE2eTest\.') \
+  >build-coverage/ctest.log 2>&1 || suite_status=$?
+aside=$(mktemp -d)
+(cd build-coverage && GCOV_PREFIX="$aside" ctest --timeout 300 --output-on-failure -R '^ExportE2eTest\.') \
+  >>build-coverage/ctest.log 2>&1 || suite_status=$?
+rm -rf "$aside"
+grep -E 'tests passed|tests failed' build-coverage/ctest.log
+grep -E '^[[:space:]]+[0-9]+ - .*\)$' build-coverage/ctest.log || true
 
 # Branches that only exceptions or the compiler's own code take are left out:
 # the program throws none of its own.
@@ -39,3 +53,4 @@ for name in sorted(folders, key=lambda n: (n == "total", n)):
     lc, lt, bc, bt = folders[name]
     print(f"{name:<12} {percent(lc, lt)} {lc:>5}/{lt:<5} {percent(bc, bt)} {bc:>5}/{bt:<5}")
 PY
+exit "$suite_status"

@@ -27,16 +27,6 @@ TEST(TextConversionTest, WithoutAUsableCodeSetTextPassesByteForByte) {
   EXPECT_EQ(raw, Convert("ja_JP.NO-SUCH-SET", raw));
 }
 
-TEST(TextConversionTest, LongTextsConvertInSeveralPasses) {
-  std::string sjis;
-  std::string utf8;
-  for (int i = 0; i < 100; ++i) {
-    sjis += kSjis;
-    utf8 += kUtf8;
-  }
-  EXPECT_EQ(utf8, Convert("ja_JP.UTF-8", sjis));
-}
-
 TEST(TextConversionTest, BrokenShiftJisShowsEarlierPassesThenTheError) {
   // The failing pass itself shows nothing of what it converted.
   const std::string shortText = Convert("ja_JP.UTF-8", std::string("ok ") + "\x83");

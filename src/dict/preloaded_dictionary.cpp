@@ -37,8 +37,6 @@ int RunPreloadedLines(std::string_view rcText, const std::string& path, ScriptOu
   return CollectRunOutputs(output, comment, mode, result, context);
 }
 
-SearchContext& PreloadedSearchContext() { return ProcessDictionary().preloadedContext(); }
-
 int PreloadRcDictionary() {
   std::string path;
   GetRcTablePath(path);
@@ -46,15 +44,6 @@ int PreloadRcDictionary() {
 }
 
 int PreloadDictionaryFile(const std::string& path) { return ProcessDictionary().Preload(path) ? 1 : 0; }
-
-int LoadPreloadedDictionary(const std::string& path, SearchContext& context) {
-  return ProcessDictionary().LoadPreloadedLines(path, context) ? 0 : -1;
-}
-
-int RunPreloadedScript(std::string_view rcText, const std::string& path, ScriptOutput* output, std::string* comment,
-                       RunMode mode, SearchContext* given) {
-  return ProcessDictionary().RunPreloaded(rcText, path, output, comment, mode, given).code();
-}
 
 int GetRcNamePreloaded(std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info) {
   std::string path;
@@ -67,7 +56,5 @@ int GetRcNamePreloaded(std::string_view rcText, const std::string& path, RcInfo&
 }
 
 void ReleaseRcDictionary() { ProcessDictionary().ReleasePreloaded(); }
-
-void ReleaseFileCache() { ProcessDictionary().ReleasePreloadedImages(); }
 
 }  // namespace rcv

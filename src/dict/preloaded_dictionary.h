@@ -25,24 +25,12 @@ namespace rcv {
 // line is dropped up to its line feed.
 inline constexpr std::size_t kPreloadedLineMax = 1023;
 
-// The preloaded context: its run depth is 1 from the first load on.
-SearchContext& PreloadedSearchContext();
-
 // Loads the machine's dictionary (GetRcTablePath) into the preloaded
 // context. A load while loaded releases the earlier one first (the file
 // images stay cached). 1 when loaded, 0 when not.
 int PreloadRcDictionary();
 // The same for the dictionary at `path`.
 int PreloadDictionaryFile(const std::string& path);
-// Loads the file at `path` into `context` through the file cache: a path
-// loaded before is not read again until the cache is released. 0, or -1
-// when the file doesn't exist or can't be read.
-int LoadPreloadedDictionary(const std::string& path, SearchContext& context);
-// Runs the loaded lines for one RC text, as RunScript does; `path` only
-// gives the directory of companion files. Without a context the preloaded
-// one is used.
-int RunPreloadedScript(std::string_view rcText, const std::string& path, ScriptOutput* output, std::string* comment,
-                       RunMode mode, SearchContext* given);
 // The RC's name from the preloaded dictionary into info.rcName; nothing
 // else of `info` is written. The run's result.
 int GetRcNamePreloaded(std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info);
@@ -52,7 +40,6 @@ int GetRcNamePreloaded(std::string_view rcText, const std::string& path, RcInfo&
 // Frees the preloaded context's lines, records and variables, and the file
 // cache.
 void ReleaseRcDictionary();
-void ReleaseFileCache();
 
 // The run itself on `context`: its lines from the top, EXEC ending the run.
 // At run depth 1 the outputs are collected; a run nested deeper collects

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dict/dictionary.h"
+#include "fixture/fixture_tree.h"
 
 namespace rcv {
 namespace {
@@ -29,17 +30,6 @@ class PreloadedDictionaryTest : public ::testing::Test {
   std::ostringstream diagnostics_;
   Dictionary dictionary_{files_, diagnostics_};
 };
-
-TEST_F(PreloadedDictionaryTest, VariablesLiveFromLoadToRelease) {
-  // The first lookup captures G and sets $sn; the second sees both.
-  Write(
-      "IFDEF,$sn = 1\nSET,%RC-NAME,SECOND {G}\nELSE\nRC-CODE,GH\nSET,$sn,1\nSET,%RC-NAME,FIRST {G}\n\\IFDEF\n"
-      "COMMENT,%UNIT,MB\n");
-  const PreloadedDictionary preloaded(dictionary_, kPath);
-  ASSERT_TRUE(preloaded.loaded());
-  EXPECT_EQ("1|FIRST 4", Name(kFirst));
-  EXPECT_EQ("1|SECOND 4", Name(kSecond));
-}
 
 TEST_F(PreloadedDictionaryTest, KeepsOnlyPrintableAsciiAndLinesEndedByALineFeed) {
   Write("SET,%RC-NAME,A\x83\x41Z\r\nCOMMENT,%UNIT,MB\nSET,%RC-NAME,LOST");
@@ -96,6 +86,19 @@ TEST_F(PreloadedDictionaryTest, ANestedRunLowersTheDepthAndTheNextOneCollects) {
   EXPECT_EQ(0, dictionary_.RunPreloaded(kFirst, kPath, &output, nullptr, RunFru, &context).code());
   EXPECT_EQ("NAMED", output.rcName);
   EXPECT_EQ(1, context.runDepth);
+}
+
+// The process-wide faces on a tree of files: the path from the setup file.
+TEST(PreloadedFacesTest, LoadNameAndRelease) {
+  fixture::FixtureTree tree;
+  tree.WriteSetup();
+  tree.Activate();
+  tree.WriteFile(tree.DictionaryDir() / "rcdicttbl.csv", "SET,%RC-NAME,PRELOADED\nCOMMENT,%UNIT,MB\n");
+  ASSERT_EQ(1, PreloadRcDictionary());
+  RcInfo info;
+  EXPECT_EQ(1, GetRcNamePreloaded(std::array<std::uint8_t, kRcKeySize>{0x47, 1}, info));
+  EXPECT_EQ("PRELOADED", info.rcName);
+  ReleaseRcDictionary();
 }
 
 }  // namespace

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <tuple>
+#include <cstdio>
 
 #include "fixture/fixture_tree.h"
 #include "fixture/rc_log_writer.h"
@@ -32,7 +31,6 @@ class RcListTest : public ::testing::Test {
     tree_.Activate();
   }
   void WriteLog(const fixture::RcLogValues& log) { fixture::WriteRcLog(tree_, log); }
-  void WriteImage(const std::vector<std::uint8_t>& image) { tree_.WriteFile(tree_.VrkLogDir() / "rc.log", image); }
   int Show(fixture::ScreenHarness& harness) {
     Screen screen = harness.screen();
     return ShowRcList(screen, FakeRcLookup);
@@ -40,31 +38,6 @@ class RcListTest : public ::testing::Test {
 
   fixture::FixtureTree tree_;
 };
-
-TEST_F(RcListTest, OnePageNewestFirstEndsWithTheLastPagePrompt) {
-  fixture::RcLogValues wrapped = fixture::NumberedRcLog(5);
-  // Count 5, next slot 1: the records lie in slots 0, 2047, 2046, 2045, 2044.
-  wrapped.slots = {{0, wrapped.slots.at(4)},
-                   {2047, wrapped.slots.at(3)},
-                   {2046, wrapped.slots.at(2)},
-                   {2045, wrapped.slots.at(1)},
-                   {2044, wrapped.slots.at(0)}};
-  wrapped.nextSlot = 1;
-  std::vector<std::uint8_t> longer = fixture::RcLogBytes(fixture::NumberedRcLog(4));
-  longer.resize(longer.size() + 100, 0x5A);  // never read
-  const std::pair<std::vector<std::uint8_t>, int> cases[] = {{fixture::RcLogBytes(fixture::NumberedRcLog(3)), 2},
-                                                             {fixture::RcLogBytes(fixture::NumberedRcLog(16)), 15},
-                                                             {fixture::RcLogBytes(wrapped), 4},
-                                                             {longer, 3}};
-  for (const auto& [image, newest] : cases) {
-    WriteImage(image);
-    fixture::ScreenHarness harness("Q\n", ViewMode::kUser);
-    EXPECT_EQ(1, Show(harness));
-    EXPECT_EQ(std::string(kUserHeadingText) + UserLines(newest, 0) + "--- End of data. ---\n-- (q:quit) --\n\n",
-              harness.shown())
-        << newest;
-  }
-}
 
 TEST_F(RcListTest, PagesOfSixteenAndOnlyQuitLeavesTheLastPage) {
   WriteLog(fixture::NumberedRcLog(17));

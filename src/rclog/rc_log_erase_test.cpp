@@ -46,18 +46,6 @@ class RcLogEraseTest : public ::testing::Test {
   std::string shown_;
 };
 
-TEST_F(RcLogEraseTest, ResetsOnlyTheCountAndTheNextSlotAndKeepsATail) {
-  ASSERT_EQ(std::string("\x34\x08\x34\x00", 4), image_.substr(2, 4));
-  for (const char* tail : {"", "tail bytes the viewer never reads"}) {
-    WriteLog(image_ + tail);
-    EXPECT_EQ(1, Erase("Y\n\n"));
-    EXPECT_EQ(std::string(kQuestion) + "\nRC LOG erased.\nPRESS ENTER KEY\n\n", shown_);
-    std::string expected = image_ + tail;
-    expected.replace(2, 4, std::string(4, '\0'));
-    EXPECT_EQ(expected, LogFile()) << tail;
-  }
-}
-
 TEST_F(RcLogEraseTest, AnythingButYesLeavesTheLogAlone) {
   WriteLog(image_);
   for (const char* input : {"n\n", "N\n", "yes\n", "\n", ""}) {

@@ -50,43 +50,15 @@ class SaveRcTest : public ::testing::Test {
   std::string shown_;
 };
 
-TEST_F(SaveRcTest, InteractiveCeSaveWritesNamesAndReportsTheFile) {
-  WriteLog(fixture::NumberedRcLog(5));
-  EXPECT_EQ(1, Save("y\n\n", ViewMode::kCe, output_));
-  EXPECT_EQ(std::string(kAsked) + "\nRC LOG saved.(file : " + output_ + ")\nPRESS ENTER KEY\n", shown_);
-  // A failed lookup writes the failure text, an empty name writes nothing.
-  EXPECT_EQ(std::string(kIdentity) + kCeHeadingText +
-                "01/09/09 01:46:44  01 01 0203 04 00000004 0A0B0C0D   RC_NAME_4\n"
-                "01/09/09 01:46:43  01 01 0203 04 00000003 0A0B0C0D   LMON_DETECTION_FAILURE\n"
-                "01/09/09 01:46:42  01 01 0203 04 00000002 0A0B0C0D   \n"
-                "01/09/09 01:46:41  01 01 0203 04 00000001 0A0B0C0D   LMON_DETECTION_FAILURE\n"
-                "01/09/09 01:46:40  01 01 0203 04 00000000 0A0B0C0D   RC_NAME_0\n" +
-                kEndLine,
-            Saved());
-}
-
-TEST_F(SaveRcTest, SingleRunInUserModeWritesTheNewestLinesSilently) {
-  fixture::RcLogValues log = fixture::NumberedRcLog(100);
-  log.slots.at(99).level = "UE";
-  log.slots.at(98).timestamp = 0;
-  WriteLog(log);
-  EXPECT_EQ(1, Save("", ViewMode::kUser, output_, 3));
-  EXPECT_EQ("", shown_);
-  EXPECT_EQ(std::string(kIdentity) + kUserHeadingText +
-                "01/09/09 01:48:19  ** 01 0203 04 00000063 0A0B0C0D\n"
-                "pre init timestamp    01 0203 04 00000062 0A0B0C0D\n"
-                "01/09/09 01:48:17     01 0203 04 00000061 0A0B0C0D\n" +
-                kEndLine,
-            Saved());
-}
-
-// A wrapped log of 3000 records holds its newest 2048.
+// A wrapped log of 3000 records holds its newest 2048; the single run
+// writes the newest COUNT of them, the interactive one all.
 TEST_F(SaveRcTest, RecordLimitOfTheSingleRunOnly) {
   WriteLog(fixture::NumberedRcLog(3000));
   const std::pair<std::optional<std::int32_t>, std::uint32_t> cases[] = {
       {10, 10}, {0, 2048}, {-5, 1}, {5000, 2048}, {std::nullopt, 2048}};
   for (const auto& [limit, lines] : cases) {
     Save(limit ? "" : "y\n\n", ViewMode::kUser, output_, limit);
+    EXPECT_EQ(limit ? "" : kAsked + std::string("\nRC LOG saved.(file : ") + output_ + ")\nPRESS ENTER KEY\n", shown_);
     const std::string saved = Saved();
     EXPECT_EQ(lines, CountOf(saved, " 0A0B0C0D\n")) << lines;
     EXPECT_EQ(0u, saved.find(std::string(kIdentity) + kUserHeadingText + "01/09/09 02:36:39     01 0203 04 00000BB7"));
@@ -116,17 +88,6 @@ TEST_F(SaveRcTest, MissingAndEmptyLogsSaveNoCasesAndTheDefaultFileIsReplaced) {
   WriteLog(negative);
   EXPECT_EQ(1, Save("", ViewMode::kCe, output_, 0));
   EXPECT_EQ(std::string(kIdentity) + "RC is 0 cases.\n", Saved());
-}
-
-TEST_F(SaveRcTest, ShortLogIsReportedAndNothingIsWritten) {
-  std::vector<std::uint8_t> image = fixture::RcLogBytes(fixture::NumberedRcLog(3));
-  image.resize(100);
-  tree_.WriteFile(tree_.VrkLogDir() / "rc.log", image);
-  EXPECT_EQ(1, Save("y\n\n", ViewMode::kCe, output_));
-  EXPECT_EQ(std::string(kAsked) + "\nRC LOG read failed.\nPRESS ENTER KEY\n", shown_);
-  EXPECT_EQ(1, Save("", ViewMode::kCe, output_, 0));
-  EXPECT_EQ("RC LOG read failed.\n", shown_);
-  EXPECT_FALSE(std::filesystem::exists(output_));
 }
 
 // A write error is not reported as saved.

@@ -63,32 +63,27 @@ TEST_F(DisplaySelTest, EndOfInputLeavesTheMenu) {
 }
 
 TEST_F(DisplaySelTest, FailuresPauseAndSayWhy) {
-  fixture::SelLogValues never = TwoEntries();
+  fixture::SelLogValues never = TwoEntries(), badMark = TwoEntries(), outside = TwoEntries();
   never.newestIndex = 0xFFFFFFFF;
-  fixture::SelLogValues badMark = TwoEntries();
   badMark.validity = 0x00;
-  fixture::SelLogValues outside = TwoEntries();
   outside.newestIndex = 512;
-  for (const auto& values : {never, badMark, outside}) {
-    WriteLog(values);
+  std::vector<std::uint8_t> cut = fixture::BuildSelLog(TwoEntries());
+  cut.pop_back();
+  const std::pair<std::vector<std::uint8_t>, std::string> cases[] = {
+      {fixture::BuildSelLog(never), "SEL LOG invalid."},
+      {fixture::BuildSelLog(badMark), "SEL LOG invalid."},
+      {fixture::BuildSelLog(outside), "SEL LOG invalid."},
+      {cut, "SEL LOG read failed."},
+      {{}, "SEL LOG open failed."},  // no file
+  };
+  for (const auto& [image, message] : cases) {
+    std::filesystem::remove(tree_.VrkLogDir() / "sel.log");
+    if (!image.empty()) tree_.WriteFile(tree_.VrkLogDir() / "sel.log", image);
     fixture::ScreenHarness harness("\n");
     Screen screen = harness.screen();
     EXPECT_EQ(-1, ShowSelHistory(screen));
-    EXPECT_EQ("SEL LOG invalid.\nPRESS ENTER KEY\n\n", harness.shown());
+    EXPECT_EQ(message + "\nPRESS ENTER KEY\n\n", harness.shown());
   }
-  std::vector<std::uint8_t> cut = fixture::BuildSelLog(TwoEntries());
-  cut.pop_back();
-  tree_.WriteFile(tree_.VrkLogDir() / "sel.log", cut);
-  fixture::ScreenHarness shortLog("\n");
-  Screen screen = shortLog.screen();
-  EXPECT_EQ(-1, ShowSelHistory(screen));
-  EXPECT_EQ("SEL LOG read failed.\nPRESS ENTER KEY\n\n", shortLog.shown());
-
-  std::filesystem::remove(tree_.VrkLogDir() / "sel.log");
-  fixture::ScreenHarness missing("\n");
-  Screen missingScreen = missing.screen();
-  EXPECT_EQ(-1, ShowSelHistory(missingScreen));
-  EXPECT_EQ("SEL LOG open failed.\nPRESS ENTER KEY\n\n", missing.shown());
 }
 
 TEST_F(DisplaySelTest, ExportGoesToTheFileWithItsEndLine) {

@@ -58,6 +58,25 @@ TEST(SelEventTest, FieldsOfAThresholdEvent) {
   EXPECT_EQ(std::optional<std::uint8_t>(0x30), event.triggerThreshold);
   EXPECT_EQ("2021-01-14T08:25:36Z", FormatSelTimestamp(event.timestamp));
   EXPECT_EQ("pre-init +536870912s", FormatSelTimestamp({SelTimestampKind::kSinceInit, 0x20000000}));
+  EXPECT_EQ("unspecified|", FormatSelTimestamp({SelTimestampKind::kUnspecified, 0}) + "|" +
+                                FormatSelTimestamp({SelTimestampKind::kNone, 0}));
+}
+
+// The words of rcquery's JSON (its schema lists them).
+TEST(SelEventTest, ClassNames) {
+  std::string names;
+  for (const auto recordClass : {SelRecordClass::kSystemEvent, SelRecordClass::kOemTimestamped,
+                                 SelRecordClass::kOemNonTimestamped, SelRecordClass::kUnknown}) {
+    names += std::string(SelRecordClassName(recordClass)) + "|";
+  }
+  for (const auto eventClass : {SelEventClass::kThreshold, SelEventClass::kGenericDiscrete,
+                                SelEventClass::kSensorSpecific, SelEventClass::kOem, SelEventClass::kUnknown}) {
+    names += std::string(SelEventClassName(eventClass)) + "|";
+  }
+  EXPECT_EQ(
+      "system event|OEM timestamped|OEM non-timestamped|unknown|threshold|generic discrete|sensor-specific|OEM|"
+      "unknown|",
+      names);
 }
 
 }  // namespace

@@ -13,23 +13,6 @@ std::vector<std::size_t> Walk(std::uint32_t newest, std::uint8_t wrapMark) {
   return SelSlotsNewestFirst({newest, kSelValidMark, wrapMark});
 }
 
-TEST(SelWalkTest, UnwrappedRingListsNewestDownToSlotZero) {
-  EXPECT_EQ(std::vector<std::size_t>{0}, Walk(0, 0x00));
-  EXPECT_EQ((std::vector<std::size_t>{3, 2, 1, 0}), Walk(3, 0xFE));
-  EXPECT_EQ(512u, Walk(511, 0x00).size());
-}
-
-TEST(SelWalkTest, WrappedRingListsAllSlotsNewestFirst) {
-  const std::vector<std::size_t> slots = Walk(5, 0xFF);
-  ASSERT_EQ(512u, slots.size());
-  EXPECT_EQ((std::vector<std::size_t>{5, 4, 3, 2, 1, 0, 511, 510}),
-            std::vector<std::size_t>(slots.begin(), slots.begin() + 8));
-  EXPECT_EQ(6u, slots.back());
-  const std::vector<std::size_t> fromTop = Walk(511, 0xFF);
-  EXPECT_EQ(511u, fromTop.front());
-  EXPECT_EQ(0u, fromTop.back());
-}
-
 TEST(SelWalkTest, IndexesOutsideTheRingListNothing) {
   for (std::uint32_t newest : {512u, 0xFFFFFFFEu, 0xFFFFFFFFu}) {
     EXPECT_EQ(SelCheck::kInvalid, CheckSelHeader({newest, kSelValidMark, 0xFF}));

@@ -23,29 +23,21 @@ Typed TypeLine(const std::string& keys, std::size_t size = kInputLineBufferSize)
   return typed;
 }
 
-TEST(InputLineTest, BackspaceOnAnEmptyLineShowsNothing) {
-  const Typed typed = TypeLine("\b\b\x7Fx\n");
-  EXPECT_EQ("x", typed.result);
-  EXPECT_EQ("\n", typed.shown);
-}
-
-TEST(InputLineTest, EscapeSequencesLeaveNoTrace) {
-  EXPECT_EQ("dr", TypeLine("d\x1B[Ar\n").result);
-  EXPECT_EQ("dr", TypeLine("d\x1B[2~r\n").result);
-  EXPECT_EQ("dr", TypeLine("d\x1B[15~r\n").result);
-}
-
-TEST(InputLineTest, ControlAndNonAsciiBytesAreDropped) {
-  EXPECT_EQ("dr", TypeLine("d\r\tr\r\n").result);
+// Backspace on an empty line shows nothing; escape sequences, control and
+// non-ASCII bytes leave no trace; characters beyond the buffer must be erased
+// before typing shows again.
+TEST(InputLineTest, KeysToLine) {
+  const std::string overflow(2000, 'x');
   // clang-format off
-  EXPECT_EQ("ab", TypeLine("a\xE3\x81\x82" "b\n").result);
+  const std::pair<std::string, std::string> cases[] = {
+      {"\b\b\x7Fx\n", "x"}, {"d\x1B[Ar\n", "dr"}, {"d\x1B[2~r\n", "dr"}, {"d\x1B[15~r\n", "dr"},
+      {"d\r\tr\r\n", "dr"}, {"a\xE3\x81\x82" "b\n", "ab"},
+      {overflow + std::string(977, '\b') + "y\n", std::string(1023, 'x')},
+      {overflow + std::string(978, '\b') + "y\n", std::string(1022, 'x') + "y"},
+  };
   // clang-format on
-}
-
-TEST(InputLineTest, CharactersBeyondTheBufferMustBeErasedBeforeTypingShowsAgain) {
-  const std::string typed = std::string(2000, 'x');
-  EXPECT_EQ(std::string(1023, 'x'), TypeLine(typed + std::string(977, '\b') + "y\n").result);
-  EXPECT_EQ(std::string(1022, 'x') + "y", TypeLine(typed + std::string(978, '\b') + "y\n").result);
+  for (const auto& [keys, line] : cases) EXPECT_EQ(line, TypeLine(keys).result) << keys.substr(0, 20);
+  EXPECT_EQ("\n", TypeLine("\b\b\x7Fx\n").shown);
 }
 
 TEST(InputLineTest, EndOfInputLeavesTheDestinationUntouched) {

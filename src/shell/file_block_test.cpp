@@ -12,25 +12,6 @@ namespace {
 
 std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 
-TEST(ReadFileBlockTest, ReadsExactlyTheLength) {
-  fixture::FixtureTree tree;
-  tree.WriteFile("log", "0123456789");
-  const std::string path = (tree.root() / "log").string();
-
-  std::vector<std::uint8_t> buffer(10);
-  EXPECT_EQ(kFileOk, ReadFileBlock(path, buffer));
-  EXPECT_EQ(Bytes("0123456789"), buffer);
-
-  std::vector<std::uint8_t> shorter(4);
-  EXPECT_EQ(kFileOk, ReadFileBlock(path, shorter));
-  EXPECT_EQ(Bytes("0123"), shorter);
-
-  std::vector<std::uint8_t> longer(11);
-  EXPECT_EQ(kFileShortRead, ReadFileBlock(path, longer));
-  EXPECT_EQ(kFileOpenFailed, ReadFileBlock((tree.root() / "missing").string(), buffer));
-  EXPECT_EQ(kFileShortRead, ReadFileBlock(tree.root().string(), buffer));  // a folder opens, its read fails
-}
-
 TEST(WriteFileBlockTest, RewritesInPlaceWithoutCreatingOrTruncating) {
   fixture::FixtureTree tree;
   tree.WriteFile("log", "0123456789");

@@ -43,22 +43,6 @@ TEST(ParseOptionsTest, PrefixAndSwitchRows) {
   EXPECT_EQ("7", table[1].value);
 }
 
-TEST(ReadRunOptionsTest, SingleCommandRuns) {
-  const auto args = Line({"tonbar47", "-o", "sr", "-c", "10", "-f", "/tmp/rc.txt"});
-  const RunOptions options = ReadRunOptions(args, ModeFromArguments(args));
-  EXPECT_TRUE(options.singleCommand);
-  EXPECT_TRUE(options.saveRcRun);
-  EXPECT_FALSE(options.selRun);
-  EXPECT_EQ(10, options.recordLimit);
-  EXPECT_EQ("/tmp/rc.txt", options.outputFile);
-  EXPECT_EQ("sr", options.commandWord);
-
-  const auto ds = Line({"-o", "ds", "-c", "abc"});
-  const RunOptions sel = ReadRunOptions(ds, ViewMode::kUser);
-  EXPECT_TRUE(sel.selRun);
-  EXPECT_EQ(0, sel.recordLimit);
-}
-
 TEST(ReadRunOptionsTest, FaultyLinesAndOverlongValuesResetEverything) {
   for (const auto& args : {Line({"-o", "sr", "-x"}), Line({"-o", "dr", "-o", "ds"}), Line({"-o", "0123456789"}),
                            Line({"-o", "sr", "-f", std::string(513, 'f')})}) {

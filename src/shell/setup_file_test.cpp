@@ -25,48 +25,40 @@ class SetupFileTest : public ::testing::Test {
   fixture::FixtureTree tree_;
 };
 
-TEST_F(SetupFileTest, ValuesAreTrimmedOfBlanksAndOneQuoteEachSide) {
-  EXPECT_EQ("Server X", Lookup("[COMMON]\nMODEL_NAME=  \"Server X\"  \n", "COMMON", "MODEL_NAME"));
-  EXPECT_EQ("abc\"def", Lookup("[COMMON]\nCODE=abc\"def\n", "COMMON", "CODE"));
-  EXPECT_EQ("abc", Lookup("[COMMON]\nCODE=\"abc\n", "COMMON", "CODE"));
-  EXPECT_EQ("abc", Lookup("[COMMON]\nCODE=abc\"\n", "COMMON", "CODE"));
-  EXPECT_EQ("a \"b\" c", Lookup("[COMMON]\nCODE=\ta \"b\" c\t\n", "COMMON", "CODE"));
-}
-
-TEST_F(SetupFileTest, KeyLinesMustStartWithTheKeyAndEquals) {
-  EXPECT_EQ("<-1:KOUMOKU not found.>", Lookup("[COMMON]\n CODE=x\n", "COMMON", "CODE"));
-  EXPECT_EQ("<-1:KOUMOKU not found.>", Lookup("[COMMON]\nCODE =x\n", "COMMON", "CODE"));
-  EXPECT_EQ("<-1:KOUMOKU not found.>", Lookup("[COMMON]\n#CODE=x\n;CODE=y\n", "COMMON", "CODE"));
-  EXPECT_EQ("z", Lookup("[COMMON]\n#CODE=x\n;CODE=y\nCODE=z\nCODE=w\n", "COMMON", "CODE"));
-  EXPECT_EQ("x", Lookup("[COMMON]\nCODE_2=y\nCODE=x\n", "COMMON", "CODE"));
-}
-
-TEST_F(SetupFileTest, SectionsBoundTheSearch) {
-  EXPECT_EQ("<-1:Paramater not found.>", Lookup("[COMMON]\nA=1\n[MAG]\nCODE=2\n", "COMMON", "CODE"));
-  EXPECT_EQ("<-1:Paramater not found.>", Lookup("[COMMON]\nA=1\n[MAG]\nB=1\n[COMMON]\nCODE=3\n", "COMMON", "CODE"));
-  EXPECT_EQ("<-1:KOUMOKU not found.>", Lookup("[MAG]\nCODE=2\n", "COMMON", "CODE"));
-  EXPECT_EQ("<-1:KOUMOKU not found.>", Lookup("CODE=1\n[COMMON]\nA=1\n", "COMMON", "CODE"));
-  EXPECT_EQ("9", Lookup("CODE=1\n[COMMON] trailing words\nCODE=9\n", "COMMON", "CODE"));
-  EXPECT_EQ("<-1:KOUMOKU not found.>", Lookup("[common]\nCODE=1\n", "COMMON", "CODE"));
-  EXPECT_EQ("<-1:KOUMOKU not found.>", Lookup(" [COMMON]\nCODE=1\n", "COMMON", "CODE"));
-  EXPECT_EQ("<-1:KOUMOKU not found.>", Lookup("", "COMMON", "CODE"));
-}
-
-TEST_F(SetupFileTest, CarriageReturnStaysInTheValue) {
-  EXPECT_EQ("abc\r", Lookup("[COMMON]\r\nCODE=abc\r\n", "COMMON", "CODE"));
-}
-
-TEST_F(SetupFileTest, LongValuesAreCutToTheCallersSize) {
-  const std::string longValue(300, 'v');
-  EXPECT_EQ(std::string(128, 'v'), Lookup("[COMMON]\nCODE=" + longValue + "\n", "COMMON", "CODE"));
+// Values are trimmed of blanks and of one quote each side, but keep a
+// carriage return; a key line must start with the key and "="; sections bound
+// the search; long values are cut to the caller's size, and the piece of a
+// line after its first 511 characters is a line of its own.
+TEST_F(SetupFileTest, Lookups) {
+  const std::string notFound = "<-1:KOUMOKU not found.>", notInSection = "<-1:Paramater not found.>";
+  const struct {
+    std::string text;
+    std::string expected;
+  } cases[] = {
+      {"[COMMON]\nCODE=  \"Server X\"  \n", "Server X"},
+      {"[COMMON]\nCODE=abc\"def\n", "abc\"def"},
+      {"[COMMON]\nCODE=\"abc\n", "abc"},
+      {"[COMMON]\nCODE=abc\"\n", "abc"},
+      {"[COMMON]\nCODE=\ta \"b\" c\t\n", "a \"b\" c"},
+      {"[COMMON]\r\nCODE=abc\r\n", "abc\r"},
+      {"[COMMON]\n CODE=x\n", notFound},
+      {"[COMMON]\nCODE =x\n", notFound},
+      {"[COMMON]\n#CODE=x\n;CODE=y\n", notFound},
+      {"[COMMON]\n#CODE=x\n;CODE=y\nCODE=z\nCODE=w\n", "z"},
+      {"[COMMON]\nCODE_2=y\nCODE=x\n", "x"},
+      {"[COMMON]\nA=1\n[MAG]\nCODE=2\n", notInSection},
+      {"[COMMON]\nA=1\n[MAG]\nB=1\n[COMMON]\nCODE=3\n", notInSection},
+      {"[MAG]\nCODE=2\n", notFound},
+      {"CODE=1\n[COMMON]\nA=1\n", notFound},
+      {"CODE=1\n[COMMON] trailing words\nCODE=9\n", "9"},
+      {"[common]\nCODE=1\n", notFound},
+      {" [COMMON]\nCODE=1\n", notFound},
+      {"", notFound},
+      {"[COMMON]\nCODE=" + std::string(300, 'v') + "\n", std::string(128, 'v')},
+      {"[COMMON]\n" + std::string(511, 'x') + "CODE=piece\n", "piece"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.expected, Lookup(c.text, "COMMON", "CODE")) << c.text;
   EXPECT_EQ("1234567", Lookup("[MAG]\nMAR_STACK_MAX=123456789\n", "MAG", "MAR_STACK_MAX", 8));
-}
-
-TEST_F(SetupFileTest, LinesLongerThanTheBufferAreReadInPieces) {
-  // The piece after the first 511 characters is a line of its own, so a
-  // key that starts it is found.
-  const std::string line = std::string(511, 'x') + "CODE=piece\n";
-  EXPECT_EQ("piece", Lookup("[COMMON]\n" + line, "COMMON", "CODE"));
 }
 
 }  // namespace

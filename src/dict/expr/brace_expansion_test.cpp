@@ -28,50 +28,34 @@ class BraceExpansionTest : public ::testing::Test {
   SearchContext context_;
 };
 
-TEST_F(BraceExpansionTest, TermsExamples) {
+// A term is an expression whose result replaces it; a placeholder gives
+// its first value, or its name when it is missing; a term left unclosed or
+// over 39 characters is copied, and so is a brace that is the second byte of
+// a double-byte character.
+TEST_F(BraceExpansionTest, Terms) {
   context_.records.DefineValue("%UNIT", "CPU0");
   context_.records.DefineValue("%UNIT", "MEM1");
-  EXPECT_EQ("1F", ExpandBraceTerm("GH", context_));
-  EXPECT_EQ("20", ExpandBraceTerm("GH+1", context_));
-  EXPECT_EQ("1", ExpandBraceTerm("GH(0-3)", context_));
-  EXPECT_EQ("1", ExpandBraceTerm("GH=1F", context_));
-  EXPECT_EQ("1F", ExpandBraceTerm("X:GH", context_));
-  EXPECT_EQ("CPU0", Expand("{%UNIT}"));
-  EXPECT_EQ("Unit CPU0 at 1F", Expand("Unit {%UNIT} at {GH}"));
+  EXPECT_EQ("a1", ExpandBraceTerm("a1", context_));  // an undefined variable that is no number
+  SetVariable("a1", "7", context_);
+  const std::string name39(39, 'A'), name40(40, 'A');
+  const std::pair<std::string, std::string> terms[] = {
+      {"GH", "1F"}, {"GH+1", "20"}, {"GH(0-3)", "1"},    {"GH=1F", "1"}, {"X:GH", "1F"},
+      {"Q", "0"},   {"a1G", "71"},  {"1-3", "7FFFFFFF"},  // FFFFFFFE reads back saturated before it is written again
+  };
+  for (const auto& [term, expected] : terms) EXPECT_EQ(expected, ExpandBraceTerm(term, context_)) << term;
+  // clang-format off
+  const std::pair<std::string, std::string> texts[] = {
+      {"Unit {%UNIT} at {GH}", "Unit CPU0 at 1F"}, {"text {ABC", "text {ABC"}, {"{" + name39 + "}", name39},
+      {"{" + name40 + "}", "{" + name40 + "}"},
+      {"{" + name40 + "{GH}", "{" + name40 + "1F"},  // scanning resumes after the 40 copied characters
+      {"\x83{GH}", "\x83{GH}"}, {"\xE0{{GH}", "\xE0{1F"}, {"\x83\x41{GH}", "\x83\x41" "1F"},
+      {"\xA0{GH}", "\xA0" "1F"},  // a single-byte kana
+  };
+  // clang-format on
+  for (const auto& [text, expected] : texts) EXPECT_EQ(expected, Expand(text)) << text;
   EXPECT_EQ(0U, context_.records.TakeErrors());
-  // A missing placeholder is replaced by its name.
   EXPECT_EQ("x %NONE y", Expand("x {%NONE} y"));
   EXPECT_EQ(kNoSuchRecord, context_.records.TakeErrors());
-}
-
-TEST_F(BraceExpansionTest, UndefinedVariablesInTerms) {
-  EXPECT_EQ("a1", ExpandBraceTerm("a1", context_));
-  EXPECT_EQ("0", ExpandBraceTerm("Q", context_));
-  SetVariable("a1", "7", context_);
-  EXPECT_EQ("71", ExpandBraceTerm("a1G", context_));
-  // FFFFFFFE reads back saturated before it is written again.
-  EXPECT_EQ("7FFFFFFF", ExpandBraceTerm("1-3", context_));
-}
-
-TEST_F(BraceExpansionTest, UnclosedOrTooLongTermsAreCopied) {
-  EXPECT_EQ("text {ABC", Expand("text {ABC"));
-  const std::string name39(39, 'A');
-  EXPECT_EQ(name39, Expand("{" + name39 + "}"));
-  const std::string name40(40, 'A');
-  EXPECT_EQ("{" + name40 + "}", Expand("{" + name40 + "}"));
-  // The "{" and 40 characters are copied; scanning resumes after them.
-  EXPECT_EQ("{" + name40 + "1F", Expand("{" + name40 + "{GH}"));
-}
-
-TEST_F(BraceExpansionTest, SecondByteOfADoubleByteCharacterStartsNoTerm) {
-  EXPECT_EQ("\x83{GH}", Expand("\x83{GH}"));
-  EXPECT_EQ("\xE0{1F", Expand("\xE0{{GH}"));
-  // clang-format off
-  EXPECT_EQ("\x83\x41" "1F", Expand("\x83\x41{GH}"));
-  // clang-format on
-  // clang-format off
-  EXPECT_EQ("\xA0" "1F", Expand("\xA0{GH}"));  // a single-byte kana
-  // clang-format on
 }
 
 TEST_F(BraceExpansionTest, OutputIsCutAtTheBufferAndTextBeyondItDropped) {

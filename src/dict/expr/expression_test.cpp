@@ -59,17 +59,5 @@ TEST_F(ExpressionTest, TwoCharacterVariables) {
   EXPECT_EQ(7, Eval("$"));
 }
 
-TEST_F(ExpressionTest, EmptyAndLongSubstitutions) {
-  SetVariable("E", "", context_);
-  EXPECT_EQ(0, Eval("$E = 0"));
-  EXPECT_EQ(5, Eval("5 $E + 1"));
-  SetVariable("L", std::string(100, '1'), context_);
-  // 19 characters of ones read far above the limit and saturate.
-  EXPECT_EQ(2147483647, Eval("$L"));
-  EXPECT_EQ(1, Eval("$L = 1111111111111111111"));
-  context_.records.DefineValue("%LONG", std::string(40, '2'));
-  EXPECT_EQ(1, Eval("%LONG = " + std::string(29, '2')));
-}
-
 }  // namespace
 }  // namespace rcv

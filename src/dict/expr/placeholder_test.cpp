@@ -80,23 +80,5 @@ TEST_F(RecordTableTest, PositionsPastTheEndReadEmptyWithoutFlags) {
   EXPECT_EQ(-1, context_.records.AppendValue("x"));
 }
 
-TEST_F(RecordTableTest, DeleteKeepsTheOrderAndTheTail) {
-  context_.records.DefineValue("%A", "1");
-  context_.records.DefineValue("%B", "2");
-  context_.records.DefineValue("%C", "3");
-  EXPECT_EQ(-1, context_.records.Delete("%NONE"));
-  EXPECT_EQ(0, context_.records.Delete("%C"));
-  context_.records.DefineValue("%D", "4");
-  EXPECT_EQ(3, context_.records.Count());
-  EXPECT_EQ("\"%D\",\"4\"", Text(2));
-  EXPECT_EQ(0, context_.records.Delete("%B"));
-  // The cursor stays on the record before the removed one.
-  EXPECT_EQ(0, context_.records.AppendValue("5"));
-  EXPECT_EQ("\"%A\",\"1\",\"5\"", Text(0));
-  EXPECT_EQ(0, context_.records.Delete("%A"));
-  EXPECT_EQ(-1, context_.records.AppendValue("6"));
-  EXPECT_EQ(1, context_.records.Count());
-}
-
 }  // namespace
 }  // namespace rcv

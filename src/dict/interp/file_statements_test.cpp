@@ -99,17 +99,6 @@ TEST_F(FileStatementTest, GetRcMsgFillsArgumentMarkersAppendsToMsgAndReplacesOth
   EXPECT_EQ("0", script.Variable("_N"));
 }
 
-TEST_F(FileStatementTest, GetRcMsgOpensTheFoldedPathOrTheDirectoryAsItIs) {
-  Write("sub/msg.txt", kMessageFile);
-  resources_.files.Put("/Dict/msg.txt", kMessageFile);
-  StatementTestContext folded = Script({"GETRCMSG,%MSG,SUB\\MSG.TXT,102"});
-  StatementTestContext asItIs = Script({"GETRCMSG,%MSG,Msg.Txt,102"}, "/Dict/");
-  folded.Run(0);
-  asItIs.Run(0);
-  EXPECT_EQ((Lines{"\"%MSG\",\"Second\""}), folded.Records());
-  EXPECT_EQ((Lines{"\"%MSG\",\"Second\""}), asItIs.Records());
-}
-
 TEST_F(FileStatementTest, GetRcMsgReportsAMissingFileAMissingSectionAndAnUnendedOne) {
   Write("msg.txt", kMessageFile);
   StatementTestContext script = Script({"SET,$_N,7", "GETRCMSG,%MSG,Gone.txt,101"});
