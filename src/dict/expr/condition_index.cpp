@@ -1,6 +1,7 @@
 #include "dict/expr/condition_index.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace rcv {
 namespace {
@@ -15,28 +16,26 @@ void ConditionIndex::Add(std::size_t position, std::string_view condition) {
   const auto row = static_cast<std::uint32_t>(positions_.size());
   positions_.push_back(position);
   sameKeyNext_.push_back(kNoRow);
-  if (const std::optional<EqualityConjunction> tests = ReadEqualityConjunction(condition)) {
-    AddConjunction(row, *tests);
+  if (std::optional<EqualityConjunction> tests = ReadEqualityConjunction(condition)) {
+    AddConjunction(row, std::move(*tests));
   } else {
     inPlace_.push_back(row);
   }
 }
 
-void ConditionIndex::AddConjunction(std::uint32_t row, const EqualityConjunction& tests) {
-  std::vector<const EqualityTest*> sorted;
-  for (const EqualityTest& test : tests) sorted.push_back(&test);
-  std::sort(sorted.begin(), sorted.end(), [](const auto* a, const auto* b) { return a->term < b->term; });
+void ConditionIndex::AddConjunction(std::uint32_t row, EqualityConjunction tests) {
+  std::sort(tests.begin(), tests.end(), [](const auto& a, const auto& b) { return a.term < b.term; });
   std::vector<std::size_t> terms;
   std::string key;
-  for (std::size_t i = 0; i < sorted.size(); ++i) {
-    if (i > 0 && sorted[i]->term == sorted[i - 1]->term) {
+  for (std::size_t i = 0; i < tests.size(); ++i) {
+    if (i > 0 && tests[i].term == tests[i - 1].term) {
       // One term against two constants never holds; the same one twice is
       // one test.
-      if (sorted[i]->constant != sorted[i - 1]->constant) return;
+      if (tests[i].constant != tests[i - 1].constant) return;
       continue;
     }
-    terms.push_back(TermSlot(sorted[i]->term));
-    key.append(sorted[i]->constant).push_back(kKeySeparator);
+    terms.push_back(TermSlot(tests[i].term));
+    key.append(tests[i].constant).push_back(kKeySeparator);
   }
   Group& group = groups_[GroupSlot(terms)];
   const auto [found, added] = group.rows.try_emplace(std::move(key), KeyRows{row, row});

@@ -50,7 +50,7 @@ class ConditionIndex {
     std::unordered_map<std::string, KeyRows, Hash, std::equal_to<>> rows;
   };
 
-  void AddConjunction(std::uint32_t row, const EqualityConjunction& tests);
+  void AddConjunction(std::uint32_t row, EqualityConjunction tests);
   std::size_t TermSlot(const std::string& term);
   std::size_t GroupSlot(const std::vector<std::size_t>& terms);
   std::size_t FirstAtOrAfter(const std::vector<std::uint32_t>& rows, std::size_t from) const;

@@ -1,7 +1,9 @@
 #include "dict/expr/equality_conjunction.h"
 
+#include "dict/expr/bit_field.h"
 #include "dict/expr/dollar_substitution.h"
-#include "dict/expr/expression.h"
+#include "dict/expr/expression_token.h"
+#include "dict/expr/expression_value.h"
 
 namespace rcv {
 namespace {
@@ -10,33 +12,40 @@ constexpr std::size_t kTokensPerTest = 4;  // term, "=", constant, "&"
 
 bool HasWildcard(std::string_view text) { return text.find_first_of("XS") != std::string_view::npos; }
 
-bool IsDollarTerm(const PreparedToken& token) { return token.isTerm && token.text.front() == '$'; }
-bool IsPlainConstant(const PreparedToken& token) { return token.isOperand && !HasWildcard(token.text); }
+bool IsDollarTerm(const ExpressionToken& token) { return token.front() == '$'; }
+
+// The constant as the evaluator compares it (its bit field taken), when it
+// is one without wildcards.
+std::optional<std::string> PlainConstant(const ExpressionToken& token) {
+  if (!IsOperandChar(token.front())) return std::nullopt;
+  std::string constant = token;
+  ExtractBits(constant);
+  if (!IsOperandText(constant) || HasWildcard(constant)) return std::nullopt;
+  return std::string(WithoutLeadingZeros(constant));
+}
 
 // One "term = constant" or "constant = term".
-std::optional<EqualityTest> ReadTest(const PreparedToken& left, const PreparedToken& op, const PreparedToken& right) {
-  if (op.text != "=") return std::nullopt;
-  if (IsDollarTerm(left) && IsPlainConstant(right)) {
-    return EqualityTest{left.text, std::string(WithoutLeadingZeros(right.text))};
-  }
-  if (IsPlainConstant(left) && IsDollarTerm(right)) {
-    return EqualityTest{right.text, std::string(WithoutLeadingZeros(left.text))};
-  }
-  return std::nullopt;
+bool ReadTest(const ExpressionToken& left, const ExpressionToken& op, const ExpressionToken& right,
+              EqualityConjunction& tests) {
+  if (op != "=") return false;
+  const bool termFirst = IsDollarTerm(left);
+  std::optional<std::string> constant = PlainConstant(termFirst ? right : left);
+  if (!constant || !IsDollarTerm(termFirst ? left : right)) return false;
+  tests.push_back({termFirst ? left : right, std::move(*constant)});
+  return true;
 }
 
 }  // namespace
 
 std::optional<EqualityConjunction> ReadEqualityConjunction(std::string_view condition) {
-  const std::shared_ptr<const PreparedTokens> prepared = PrepareExpression(condition);
-  if (!prepared || prepared->size() % kTokensPerTest != kTokensPerTest - 1) return std::nullopt;
-  const PreparedTokens& tokens = *prepared;
+  TokenList tokens;
+  if (!TokenizeExpression(condition, tokens) || tokens.size() % kTokensPerTest != kTokensPerTest - 1) {
+    return std::nullopt;
+  }
   EqualityConjunction tests;
   for (std::size_t at = 0; at < tokens.size(); at += kTokensPerTest) {
-    if (at > 0 && tokens[at - 1].text != "&") return std::nullopt;
-    std::optional<EqualityTest> test = ReadTest(tokens[at], tokens[at + 1], tokens[at + 2]);
-    if (!test) return std::nullopt;
-    tests.push_back(std::move(*test));
+    if (at > 0 && tokens[at - 1] != "&") return std::nullopt;
+    if (!ReadTest(tokens[at], tokens[at + 1], tokens[at + 2], tests)) return std::nullopt;
   }
   return tests;
 }

@@ -47,6 +47,20 @@ struct Postfix {
   void Push(std::size_t index) { token[count++] = static_cast<std::uint8_t>(index); }
 };
 
+// The prepared tokens, or null when the text has too many tokens.
+std::shared_ptr<const PreparedTokens> Prepare(std::string_view text) {
+  TokenList tokens;
+  if (!TokenizeExpression(text, tokens)) return nullptr;
+  auto prepared = std::make_shared<PreparedTokens>();
+  for (ExpressionToken& token : tokens) {
+    ExtractBits(token);
+    const bool isTerm = token.front() == kDollarMark || token.front() == kPlaceholderMark;
+    const bool isOperand = !isTerm && IsOperandText(token);
+    prepared->push_back({std::move(token), isTerm, isOperand});
+  }
+  return prepared;
+}
+
 // The tokens of every condition text met so far, so that a condition is
 // tokenized once however often it is evaluated; nothing when the text has
 // too many tokens.
@@ -56,7 +70,7 @@ std::shared_ptr<const PreparedTokens> CachedTokens(std::string_view text, Expres
   auto& cache = memory.tokens;
   if (const auto found = cache.find(text); found != cache.end()) return found->second;
   if (cache.size() >= kCachedTextsMax) cache.clear();
-  return cache.emplace(std::string(text), PrepareExpression(text)).first->second;
+  return cache.emplace(std::string(text), Prepare(text)).first->second;
 }
 
 // Puts $ variables and % values in place of the terms. Fails on an
@@ -128,19 +142,6 @@ bool Evaluate(const TokenSlots& tokens, const Postfix& postfix, EvalScratch& scr
 }
 
 }  // namespace
-
-std::shared_ptr<const PreparedTokens> PrepareExpression(std::string_view text) {
-  TokenList tokens;
-  if (!TokenizeExpression(text, tokens)) return nullptr;
-  auto prepared = std::make_shared<PreparedTokens>();
-  for (ExpressionToken& token : tokens) {
-    ExtractBits(token);
-    const bool isTerm = token.front() == kDollarMark || token.front() == kPlaceholderMark;
-    const bool isOperand = !isTerm && IsOperandText(token);
-    prepared->push_back({std::move(token), isTerm, isOperand});
-  }
-  return prepared;
-}
 
 std::int32_t EvalExpression(std::string_view text, SearchContext& context) {
   // A context of no dictionary evaluates without keeping anything.

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string_view>
 
 #include "dict/expr/bit_field.h"
@@ -24,9 +23,5 @@ struct SearchContext;
 // without two values beneath it, more values than the stack holds, a
 // division by zero).
 std::int32_t EvalExpression(std::string_view text, SearchContext& context);
-
-// The tokens of a text as every evaluation starts from them (literals with
-// their bit fields taken), or null when the text has too many tokens.
-std::shared_ptr<const PreparedTokens> PrepareExpression(std::string_view text);
 
 }  // namespace rcv
