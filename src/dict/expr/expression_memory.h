@@ -1,7 +1,8 @@
 // What the expression evaluator keeps from one evaluation to the next: the
 // tokens of every condition text met so far, so that a condition is
-// tokenized once however often it is evaluated, and the working texts of
-// each nesting level. A dictionary owns one.
+// tokenized once however often it is evaluated, the working texts of each
+// nesting level, and what the interpreter works out once per parsed script.
+// A dictionary owns one.
 #pragma once
 
 #include <array>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "dict/expr/expression_token.h"
+#include "dict/expr/script_plans.h"
 
 namespace rcv {
 
@@ -63,6 +65,7 @@ struct ExpressionMemory {
   std::unordered_map<std::string, std::shared_ptr<const PreparedTokens>, Hash, std::equal_to<>> tokens;
   std::vector<std::unique_ptr<EvalScratch>> pool;
   std::size_t depth = 0;  // the nesting level of the running evaluation
+  ScriptPlanCache scripts;
 };
 
 }  // namespace rcv

@@ -1,10 +1,13 @@
 #include "dict/interp/control_statements.h"
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "dict/expr/expression.h"
 #include "dict/interp/rc_code_match.h"
 #include "dict/interp/script_run.h"
+#include "dict/interp/statement_plans.h"
 #include "dict/source/script_path.h"
 #include "dict/state/record_dump.h"
 
@@ -15,20 +18,21 @@ std::string Field(StatementCall& call, std::size_t n) { return GetLineField(n, c
 
 // A view of the keyword, valid until the next field is read: skipping a
 // branch reads the keyword of every line it passes.
-std::string_view Keyword(StatementCall& call, std::size_t index, std::size_t width) {
-  return LineFieldView(0, index, call.context).substr(0, width);
+std::string_view Keyword(SearchContext& context, std::size_t index, std::size_t width) {
+  return LineFieldView(0, index, context).substr(0, width);
 }
 
 bool IsTrue(std::string_view condition, SearchContext& context) { return EvalExpression(condition, context) == 1; }
 
-// From a false IFDEF: the line on which its block's ELSE or \IFDEF stands,
-// nested IFDEFs counted; an ELSE of a nested block also closes a level.
-std::size_t EndOfFalseBranch(StatementCall& call) {
-  const std::size_t lineCount = LineCount(call.context);
-  std::size_t index = call.lineIndex;
+// From a false IFDEF at `line`: the line on which its block's ELSE or
+// \IFDEF stands, nested IFDEFs counted; an ELSE of a nested block also
+// closes a level.
+std::size_t ScanFalseBranch(SearchContext& context, std::size_t line) {
+  const std::size_t lineCount = LineCount(context);
+  std::size_t index = line;
   int level = 0;
   while (++index < lineCount) {
-    const std::string_view keyword = Keyword(call, index, kSkipKeywordMax);
+    const std::string_view keyword = Keyword(context, index, kSkipKeywordMax);
     if (keyword == "IFDEF") {
       ++level;
     } else if (keyword.starts_with("\\IFDEF") || keyword.starts_with("ELSE")) {
@@ -37,6 +41,51 @@ std::size_t EndOfFalseBranch(StatementCall& call) {
     if (level < 0) break;
   }
   return index;
+}
+
+std::size_t EndOfFalseBranch(SearchContext& context, std::size_t line) {
+  return RememberedLine(context, kFalseBranchEndPlan, line, [&] { return ScanFalseBranch(context, line); });
+}
+
+// From an ELSE at `line`: the next line whose keyword is \IFDEF.
+std::size_t ScanElseBranch(SearchContext& context, std::size_t line) {
+  const std::size_t lineCount = LineCount(context);
+  std::size_t index = line;
+  while (++index < lineCount && Keyword(context, index, kKeywordMax) != "\\IFDEF") {
+  }
+  return index;
+}
+
+StatementCode CodeAt(SearchContext& context, std::size_t line) {
+  return ClassifyKeyword(Keyword(context, line, kKeywordMax));
+}
+
+// Lines that do nothing when run: REM, an empty keyword, \IFDEF.
+bool DoesNothing(StatementCode code) { return code == kRemStatement || code == kEndIfdefStatement; }
+
+// The IFDEFs reached one from the other when each is false: the next one
+// stands after the last one's skip, with only lines that do nothing
+// between. The chain stops before an IFDEF that already heads one of its
+// own, and goes on to it; a lone IFDEF is no chain.
+std::shared_ptr<const IndexedRun> CompileIfdefChain(SearchContext& context, std::size_t first, ScriptPlans& plans) {
+  auto chain = std::make_shared<IndexedRun>();
+  std::vector<std::size_t> members;
+  std::size_t line = first;
+  for (;;) {
+    chain->conditions.Add(line, LineFieldView(1, line, context));
+    members.push_back(line);
+    chain->end = EndOfFalseBranch(context, line);
+    line = chain->end + 1;
+    while (line < LineCount(context) && DoesNothing(CodeAt(context, line))) ++line;
+    if (line >= LineCount(context) || CodeAt(context, line) != kIfdefStatement) break;
+    if (plans.Has(kIfdefChainPlan, line)) {
+      chain->end = line - 1;
+      break;
+    }
+  }
+  if (members.size() < 2) return nullptr;
+  for (const std::size_t member : members) plans.KeepRun(kIfdefChainPlan, member, chain);
+  return chain;
 }
 
 }  // namespace
@@ -49,15 +98,31 @@ StatementFlow cmdRcCode(StatementCall& call) {
 
 // IFDEF,condition ... [ELSE ...] \IFDEF
 StatementFlow cmdIfdef(StatementCall& call) {
-  if (!IsTrue(LineFieldView(1, call.lineIndex, call.context), call.context)) call.lineIndex = EndOfFalseBranch(call);
+  SearchContext& context = call.context;
+  const std::size_t line = call.lineIndex;
+  const std::shared_ptr<const IndexedRun> chain = RememberedRun(
+      context, kIfdefChainPlan, line, [&](ScriptPlans& plans) { return CompileIfdefChain(context, line, plans); });
+  if (chain) {
+    // IFDEFs of the chain known false are passed over: the run goes on at
+    // the first that may hold, or after the last one's skip.
+    const std::size_t next = chain->conditions.FirstCandidate(line, context);
+    if (next == ConditionIndex::kNone) {
+      call.lineIndex = chain->end;
+      return StatementFlow::kNextLine;
+    }
+    if (next != line) {
+      call.lineIndex = next - 1;
+      return StatementFlow::kNextLine;
+    }
+  }
+  if (!IsTrue(LineFieldView(1, line, context), context)) call.lineIndex = EndOfFalseBranch(context, line);
   return StatementFlow::kNextLine;
 }
 
 // ELSE ... \IFDEF, reached from a true branch; nesting is not counted here
 StatementFlow cmdElse(StatementCall& call) {
-  const std::size_t lineCount = LineCount(call.context);
-  while (++call.lineIndex < lineCount && Keyword(call, call.lineIndex, kKeywordMax) != "\\IFDEF") {
-  }
+  const std::size_t line = call.lineIndex;
+  call.lineIndex = RememberedLine(call.context, kElseEndPlan, line, [&] { return ScanElseBranch(call.context, line); });
   return StatementFlow::kNextLine;
 }
 

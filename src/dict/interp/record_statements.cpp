@@ -1,11 +1,13 @@
 #include "dict/interp/record_statements.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 #include "dict/expr/brace_expansion.h"
 #include "dict/expr/expression.h"
 #include "dict/interp/statement_fields.h"
+#include "dict/interp/statement_plans.h"
 #include "dict/source/companion_text.h"
 #include "dict/state/diagnostics.h"
 #include "dict/state/record_table.h"
@@ -47,13 +49,48 @@ bool IsContinuationCondition(std::string_view view) {
 
 // The index of the first \DEFINE line from `from` on, or the index past
 // the block limit when there is none.
-std::size_t FindDefineEnd(SearchContext& context, std::size_t from) {
+std::size_t ScanDefineEnd(SearchContext& context, std::size_t from) {
   for (std::size_t index = from; index < BlockLineEnd(context); ++index) {
     if (LineFieldView(0, index, context).substr(0, kDefineTextMax).starts_with(kDefineEndKeyword)) {
       return index;
     }
   }
   return kBlockLineLimit + 1;
+}
+
+// The same for a block whose first rows, up to `from`, hold no \DEFINE
+// line, as the rows that a table passes over never do.
+std::size_t FindDefineEnd(SearchContext& context, std::size_t header, std::size_t from) {
+  const std::size_t end =
+      RememberedLine(context, kDefineEndPlan, header, [&] { return ScanDefineEnd(context, header + 1); });
+  return from <= end ? end : ScanDefineEnd(context, from);
+}
+
+// The keyword of a line of a DEFINE block, and its condition when it is a
+// REC row.
+std::string_view DefineKeyword(SearchContext& context, std::size_t index) {
+  return LineFieldView(0, index, context).substr(0, kDefineTextMax);
+}
+std::string_view DefineCondition(SearchContext& context, std::size_t index) {
+  return LineFieldView(1, index, context).substr(0, kDefineTextMax);
+}
+bool IsStarred(std::string_view condition) { return condition.find('*') != std::string_view::npos; }
+
+// The rows a table tries before one has matched: every REC row without
+// "*", up to the line that ends that search (\DEFINE, a foreign line or
+// the block's end).
+std::shared_ptr<const IndexedRun> CompileDefineRows(SearchContext& context, std::size_t header) {
+  auto rows = std::make_shared<IndexedRun>();
+  std::size_t index = header + 1;
+  for (; index < BlockLineEnd(context); ++index) {
+    const std::string_view keyword = DefineKeyword(context, index);
+    if (keyword.starts_with(kDefineEndKeyword) || (!keyword.empty() && keyword != kDefineRowKeyword)) break;
+    if (keyword.empty()) continue;
+    const std::string_view condition = DefineCondition(context, index);
+    if (!IsStarred(condition)) rows->conditions.Add(index, condition);
+  }
+  rows->end = index;
+  return rows;
 }
 
 // Column c of a matching row goes to the record named in column c of the
@@ -111,10 +148,17 @@ StatementFlow cmdDefine(StatementCall& call) {
   const std::size_t header = call.lineIndex;
   bool matched = false;
   std::size_t index = header + 1;
-  // Tables run to hundreds of rows and every lookup walks them: keywords and
-  // conditions are looked at in place.
+  const std::shared_ptr<const IndexedRun> rows =
+      RememberedRun(context, kDefineRowsPlan, header, [&](ScriptPlans&) { return CompileDefineRows(context, header); });
+  // Tables run to thousands of rows and every lookup walks them: keywords and
+  // conditions are looked at in place, and until a row has matched, rows
+  // known not to match are passed over.
   for (; index < BlockLineEnd(context); ++index) {
-    const std::string_view keyword = LineFieldView(0, index, context).substr(0, kDefineTextMax);
+    if (!matched && rows) {
+      index = std::min(rows->conditions.FirstCandidate(index, context), rows->end);
+      if (index >= BlockLineEnd(context)) break;
+    }
+    const std::string_view keyword = DefineKeyword(context, index);
     if (keyword.starts_with(kDefineEndKeyword)) break;
     if (keyword.empty()) continue;
     if (keyword != kDefineRowKeyword) {
@@ -122,14 +166,14 @@ StatementFlow cmdDefine(StatementCall& call) {
       call.lineIndex = index;
       return StatementFlow::kNextLine;
     }
-    const std::string_view condition = LineFieldView(1, index, context).substr(0, kDefineTextMax);
-    const bool starred = condition.find('*') != std::string_view::npos;
+    const std::string_view condition = DefineCondition(context, index);
+    const bool starred = IsStarred(condition);
     if (!matched) {
       if (starred || EvalExpression(condition, context) == 0) continue;
     } else if (!starred) {
       // The next plain row ends the table; its condition is still evaluated.
       EvalExpression(condition, context);
-      index = FindDefineEnd(context, index + 1);
+      index = FindDefineEnd(context, header, index + 1);
       break;
     } else if (!IsContinuationCondition(condition)) {
       continue;

@@ -42,6 +42,8 @@ class LineStore {
   void Assign(std::shared_ptr<const ScriptLines> lines);
   void AppendLine(std::string_view text);
   std::size_t LineCount() const { return lines_ ? lines_->Count() : 0; }
+  // The lines themselves, for what is worked out once and kept with them.
+  const std::shared_ptr<const ScriptLines>& Shared() const { return lines_; }
   // The text of line `index`, or nothing when there is no such line.
   std::optional<std::string_view> LineText(std::size_t index) const;
 
