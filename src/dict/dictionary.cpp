@@ -43,12 +43,14 @@ void FreeRunStores(SearchContext& context) {
 
 Dictionary::Dictionary(std::unique_ptr<FileSource> files, std::ostream& diagnostics)
     : ownFiles_(std::move(files)), files_(*ownFiles_), diagnostics_(&diagnostics), sources_(files_) {
+  sources_.MarkLookups();
   Lend(perCall_);
   Lend(preloaded_);
 }
 
 Dictionary::Dictionary(FileSource& files, std::ostream& diagnostics)
     : files_(files), diagnostics_(&diagnostics), sources_(files_) {
+  sources_.MarkLookups();
   Lend(perCall_);
   Lend(preloaded_);
 }

@@ -10,7 +10,7 @@ constexpr std::size_t kReadablePathsMax = 1u << 16;
 
 std::uint64_t ScriptSources::BeginLookup() {
   if (inLookup_) return lookup_;
-  inLookup_ = true;
+  inLookup_ = lookupsMarked_;
   ++lookup_;
   if (files_.TakeChanges()) {
     scripts_.Clear();

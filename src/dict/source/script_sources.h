@@ -40,6 +40,9 @@ class ScriptSources {
   }
   // True for a regular file that can be read.
   bool IsReadable(const std::string& path);
+  // From now on a lookup lasts from the first use of a file to EndLookup;
+  // until this is called, every use of a file is a lookup of its own.
+  void MarkLookups() { lookupsMarked_ = true; }
   // Ends the lookup in progress: the next use of a file begins another.
   void EndLookup() { inLookup_ = false; }
 
@@ -56,6 +59,7 @@ class ScriptSources {
   CheckedFileCache<CompanionFile> companions_;
   std::unordered_map<std::string, Readable> readable_;
   std::uint64_t lookup_ = 0;
+  bool lookupsMarked_ = false;
   bool inLookup_ = false;
 };
 
