@@ -95,6 +95,12 @@ const ChangeCase kCases[] = {
        fs::create_symlink("real/next.csv", tree.Path("next.csv"));
      },
      [](const DictionaryTree& tree) { tree.Write("real/next.csv", kNameLead + "link target rewritten\n"); }},
+    {"created behind a symbolic link",
+     [](const DictionaryTree& tree) {
+       fs::remove(tree.Path("next.csv"));
+       fs::create_symlink("real/next.csv", tree.Path("next.csv"));
+     },
+     [](const DictionaryTree& tree) { tree.Write("real/next.csv", kNameLead + "link target created\n"); }},
 };
 
 constexpr DiskFiles::Changes kModes[] = {DiskFiles::Changes::kNotified, DiskFiles::Changes::kPolled};

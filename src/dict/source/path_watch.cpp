@@ -2,6 +2,7 @@
 
 #include <linux/magic.h>
 #include <sys/inotify.h>
+#include <sys/stat.h>
 #include <sys/statfs.h>
 
 #include <algorithm>
@@ -35,9 +36,18 @@ bool NamesNothing(int error) {
   return error == ENOENT || error == ENOTDIR || error == EACCES || error == ELOOP || error == ENAMETOOLONG;
 }
 
+// Whether a watch refused with `error` leaves the path watched through its
+// folders: not so for a symbolic link whose target is missing, since the
+// target's creation is no event in them.
+bool WatchedThroughFolders(const std::string& path, int error) {
+  if (!NamesNothing(error)) return false;
+  struct stat status {};
+  return error != ENOENT || ::lstat(path.c_str(), &status) != 0;
+}
+
 bool IsRemote(const std::string& folder) {
   struct statfs fileSystem {};
-  if (::statfs(folder.c_str(), &fileSystem) != 0) return false;  // the watch that follows tells
+  if (::statfs(folder.c_str(), &fileSystem) != 0) return false;  // watched already: taken as local
   return std::find(kRemoteFileSystems.begin(), kRemoteFileSystems.end(), static_cast<long>(fileSystem.f_type)) !=
          kRemoteFileSystems.end();
 }
@@ -59,7 +69,7 @@ bool PathWatch::Watch(const std::string& path) {
   // Through a symbolic link this watches the file it leads to, whose
   // changes its folder's watch doesn't hear of.
   const int watch = inotify_add_watch(changes_.get(), path.c_str(), kFileMask);
-  if (watch < 0) return NamesNothing(errno);
+  if (watch < 0) return WatchedThroughFolders(path, errno);
   files_.insert(watch);
   filePaths_.insert(path);
   return true;
@@ -80,7 +90,7 @@ PathWatch::FolderWatch PathWatch::WatchFolder(const std::string& folder, const s
   int watch = known != folders_.end() ? known->second : kUnknown;
   if (watch == kUnknown) {
     watch = inotify_add_watch(changes_.get(), folder.c_str(), kFolderMask);
-    if (watch < 0 && !NamesNothing(errno)) return FolderWatch::kImpossible;
+    if (watch < 0 && !WatchedThroughFolders(folder, errno)) return FolderWatch::kImpossible;
     // Its creation is an event in the folder above, which is watched next.
     if (watch < 0) watch = kMissing;
     if (watch >= 0 && IsRemote(folder)) return FolderWatch::kImpossible;
