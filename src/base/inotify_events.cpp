@@ -2,6 +2,7 @@
 
 #include <sys/inotify.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
