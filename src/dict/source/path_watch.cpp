@@ -61,9 +61,13 @@ std::pair<std::string, std::string> SplitLast(const std::string& path) {
 
 }  // namespace
 
-PathWatch::PathWatch() : changes_(OpenInotify()) {}
-
 bool PathWatch::Watch(const std::string& path) {
+  // Opened at the first watch, so that a program that looks nothing up
+  // holds no inotify instance.
+  if (!opened_) {
+    changes_ = OpenInotify();
+    opened_ = true;
+  }
   if (!changes_.valid() || !WatchFolders(path)) return false;
   if (filePaths_.contains(path)) return true;
   // Through a symbolic link this watches the file it leads to, whose
@@ -123,7 +127,8 @@ bool PathWatch::TakeChanges() {
 
 void PathWatch::Reset() {
   // Closing the descriptor ends every watch at once.
-  changes_ = OpenInotify();
+  changes_.Close();
+  opened_ = false;
   entries_.clear();
   folders_.clear();
   files_.clear();

@@ -17,8 +17,6 @@ namespace rcv {
 
 class PathWatch {
  public:
-  PathWatch();
-
   // Watches what `path` names from now on. False when this can't be done
   // (no inotify, the watch limit reached, a file system whose changes
   // inotify doesn't hear of): the caller has to look at the file itself.
@@ -37,6 +35,7 @@ class PathWatch {
   void Reset();
 
   UniqueFd changes_;
+  bool opened_ = false;
   // Folder watches: the entries that matter in each, and each folder's watch.
   std::unordered_map<int, std::unordered_set<std::string>> entries_;
   std::unordered_map<std::string, int> folders_;
