@@ -21,8 +21,9 @@ namespace {
 
 using rcv::fixture::FixtureTree;
 
-// Files modified in the last moments are compared by content at every use;
-// a real dictionary is older than that, so the trees are let settle first.
+// Where inotify can't be had, files modified in the last moments are
+// compared by content at every lookup; a real dictionary is older than
+// that, so the trees are let settle first.
 void LetSettle() { std::this_thread::sleep_for(std::chrono::seconds(rcv::kQuietSeconds + 1)); }
 
 const FixtureTree& ReferenceTree() {

@@ -1,5 +1,6 @@
 // Writes a measuring workload below ROOT:
 //   make_workload reference ROOT     the reference dictionary and a full RC log over it
+//   make_workload sparse ROOT        the sparse dictionary (many lookups end unnamed) and its RC log
 //   make_workload flat ROOT LINES    a flat dictionary of about LINES lines, same RC log
 //   make_workload records ROOT N     a dictionary that SETs N records, one RC logged
 #include <cstdio>
@@ -12,7 +13,7 @@
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: make_workload reference ROOT | flat ROOT LINES | records ROOT COUNT\n");
+  std::fprintf(stderr, "usage: make_workload reference ROOT | sparse ROOT | flat ROOT LINES | records ROOT COUNT\n");
   return 2;
 }
 
@@ -25,6 +26,10 @@ int main(int argc, char** argv) {
   const std::filesystem::path root = argv[2];
   if (kind == "reference" && argc == 3) {
     WriteReferenceWorkload(root);
+    return 0;
+  }
+  if (kind == "sparse" && argc == 3) {
+    WriteSparseWorkload(root);
     return 0;
   }
   if (argc != 4) return Usage();

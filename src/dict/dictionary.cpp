@@ -43,12 +43,14 @@ void FreeRunStores(SearchContext& context) {
 
 Dictionary::Dictionary(std::unique_ptr<FileSource> files, std::ostream& diagnostics)
     : ownFiles_(std::move(files)), files_(*ownFiles_), diagnostics_(&diagnostics), sources_(files_) {
+  sources_.MarkLookups();
   Lend(perCall_);
   Lend(preloaded_);
 }
 
 Dictionary::Dictionary(FileSource& files, std::ostream& diagnostics)
     : files_(files), diagnostics_(&diagnostics), sources_(files_) {
+  sources_.MarkLookups();
   Lend(perCall_);
   Lend(preloaded_);
 }
@@ -74,7 +76,9 @@ void Dictionary::Lend(SearchContext& context) {
 
 LookupResult Dictionary::Run(std::string_view rcText, const std::string& path, ScriptOutput* output,
                              std::string* comment, RunMode mode) {
-  return LookupResult::OfRun(RunTopLevelScript(rcText, path, output, comment, mode, perCall_));
+  const int result = RunTopLevelScript(rcText, path, output, comment, mode, perCall_);
+  sources_.EndLookup();
+  return LookupResult::OfRun(result);
 }
 
 LookupResult Dictionary::LookUp(std::string_view rcText, RunMode mode, const std::string& path, RcInfo& info) {
@@ -89,8 +93,19 @@ LookupResult Dictionary::LookUp(std::string_view rcText, RunMode mode, const std
   return LookupResult::OfRun(static_cast<int>(info.fru.size()));
 }
 
+LookupResult Dictionary::LookUpInTable(std::string_view rcText, RunMode mode, std::string& path, RcInfo& info) {
+  TablePathInLookup(path);
+  return LookUp(rcText, mode, path, info);
+}
+
 std::string& Dictionary::TablePath(std::string& path) {
-  const std::optional<std::string>& confDir = tablePath_.ConfDir(SetupFilePath());
+  TablePathInLookup(path);
+  sources_.EndLookup();
+  return path;
+}
+
+std::string& Dictionary::TablePathInLookup(std::string& path) {
+  const std::optional<std::string>& confDir = tablePath_.ConfDir(sources_, SetupFilePath());
   if (!confDir) {
     *diagnostics_ << kRcTablePathFailed << '\n';
     return path;
@@ -134,7 +149,9 @@ bool Dictionary::LoadPreloadedLines(const std::string& path, SearchContext& cont
 
 LookupResult Dictionary::RunPreloaded(std::string_view rcText, const std::string& path, ScriptOutput* output,
                                       std::string* comment, RunMode mode, SearchContext* given) {
-  return LookupResult::OfRun(RunPreloadedLines(rcText, path, output, comment, mode, given ? *given : preloaded_));
+  const int result = RunPreloadedLines(rcText, path, output, comment, mode, given ? *given : preloaded_);
+  sources_.EndLookup();
+  return LookupResult::OfRun(result);
 }
 
 LookupResult Dictionary::NamePreloaded(std::string_view rcText, const std::string& path, RcInfo& info) {

@@ -5,6 +5,10 @@
 // read through the FileSource it is given, so a dictionary can run on the
 // disk or on texts in memory, and two dictionaries share nothing.
 //
+// Each run, TablePath and LookUpInTable is one lookup, which sees every file
+// as it is when it begins: an edit made between two lookups is seen by the
+// second (ScriptSources), except a write through a shared memory mapping.
+//
 // The programs use one process-wide dictionary, ProcessDictionary(), through
 // the faces of rc_lookup.h, rc_text_lookup.h and preloaded_dictionary.h.
 #pragma once
@@ -57,6 +61,8 @@ class Dictionary {
   // InstallRoot/MainteData/<CONF_DIR>/rcdicttbl.csv into `path`; when
   // CONF_DIR can't be read, the diagnostic and `path` as it was.
   std::string& TablePath(std::string& path);
+  // The two in one lookup: the table's path into `path`, then LookUp.
+  LookupResult LookUpInTable(std::string_view rcText, RunMode mode, std::string& path, RcInfo& info);
 
   // The preloaded road. Loading replaces what an earlier load left; true
   // when loaded.
@@ -84,6 +90,7 @@ class Dictionary {
     std::string image;
   };
   const std::string* PreloadedImageOf(const std::string& path);
+  std::string& TablePathInLookup(std::string& path);
 
   std::unique_ptr<FileSource> ownFiles_;
   FileSource& files_;

@@ -20,8 +20,7 @@ int NormalizeRcText(std::string& rcText) {
 }
 
 int GetRcInfo(std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info, std::string& path) {
-  GetRcTablePath(path);
-  return LookUpRcText(FormatRcKey(rc), kRcInfoRunMode, path, info);
+  return ProcessDictionary().LookUpInTable(FormatRcKey(rc), kRcInfoRunMode, path, info).code();
 }
 
 int LookUpRcText(std::string_view rcText, RunMode mode, const std::string& path, RcInfo& info) {

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "base/inotify_events.h"
+
 namespace rcv {
 
 namespace {
@@ -15,7 +17,6 @@ namespace {
 // Everything that can change what a folder's logs hold, or the folder.
 constexpr std::uint32_t kWatchMask = IN_MODIFY | IN_CLOSE_WRITE | IN_CREATE | IN_MOVED_TO | IN_MOVED_FROM | IN_DELETE |
                                      IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF;
-constexpr std::size_t kEventBufferSize = std::size_t{16} * 1024;
 
 sigset_t StopSignals() {
   sigset_t signals;
@@ -27,8 +28,7 @@ sigset_t StopSignals() {
 
 }  // namespace
 
-FollowWatch::FollowWatch(std::vector<std::string> folders)
-    : folders_(std::move(folders)), changes_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+FollowWatch::FollowWatch(std::vector<std::string> folders) : folders_(std::move(folders)), changes_(OpenInotify()) {
   const sigset_t signals = StopSignals();
   sigprocmask(SIG_BLOCK, &signals, &oldMask_);
   signals_ = UniqueFd(signalfd(-1, &signals, SFD_NONBLOCK | SFD_CLOEXEC));
@@ -51,9 +51,8 @@ void FollowWatch::Arm() {
 }
 
 void FollowWatch::Drain() {
-  std::array<char, kEventBufferSize> events{};
-  while (::read(changes_.get(), events.data(), events.size()) > 0) {
-  }
+  // Which log changed doesn't matter: every source is read again.
+  (void)TakeInotifyEvents(changes_.get(), [](const InotifyEvent&) {});
 }
 
 FollowWatch::Wake FollowWatch::Wait(int outputFd) {

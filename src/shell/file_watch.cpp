@@ -2,9 +2,6 @@
 
 #include <unistd.h>
 
-#include <functional>
-#include <string_view>
-
 #include "base/regular_file.h"
 
 namespace rcv {
@@ -35,13 +32,18 @@ FileWatch::State FileWatch::Refresh(const std::string& path, std::string& image)
   ::clock_gettime(CLOCK_REALTIME, &now);
   UniqueFd fd = OpenRegularFd(path);
   if (!fd.valid() || ::fstat(fd.get(), &status) != 0 || !ReadToEnd(fd.get(), image)) return State::kUnreadable;
-  const std::size_t hash = std::hash<std::string_view>()(image);
-  const bool same = known_ && hash == contentHash_ && static_cast<off_t>(image.size()) == identity_.size;
+  // Compared byte for byte: a hash of the content could be made to match.
+  const bool same = known_ && recent_ && image == recentImage_;
   known_ = true;
   identity_ = IdentityOf(status);
   identity_.size = static_cast<off_t>(image.size());
-  contentHash_ = hash;
   recent_ = IsRecent(status.st_mtim, now) || IsRecent(status.st_ctim, now);
+  if (recent_) {
+    recentImage_ = image;
+  } else {
+    recentImage_.clear();
+    recentImage_.shrink_to_fit();
+  }
   return same ? State::kUnchanged : State::kChanged;
 }
 

@@ -2,13 +2,13 @@
 // it again when it can't have: its identity (device, inode, size, change and
 // modification times in nanoseconds) is compared with the one remembered.
 // A file modified within the last moments may change again within the same
-// clock tick, unseen by its times; such a file is read and compared by its
-// content at every use until it has been quiet for a while.
+// clock tick, unseen by its times; such a file is read and compared byte
+// for byte with what was read before at every use until it has been quiet
+// for a while.
 #pragma once
 
 #include <sys/stat.h>
 
-#include <cstddef>
 #include <ctime>
 #include <string>
 
@@ -40,7 +40,7 @@ class FileWatch {
   bool known_ = false;
   bool recent_ = false;  // modified too lately for its times to tell
   FileIdentity identity_;
-  std::size_t contentHash_ = 0;
+  std::string recentImage_;  // the content last read, kept while recent_
 };
 
 }  // namespace rcv

@@ -4,6 +4,10 @@
 
 namespace rcv {
 
+DiskFiles::DiskFiles(Changes changes) {
+  if (changes == Changes::kNotified) watch_ = std::make_unique<PathWatch>();
+}
+
 FileWatch::State DiskFiles::Refresh(const std::string& path, FileWatch& watch, std::string& image) {
   return watch.Refresh(path, image);
 }

@@ -62,8 +62,7 @@ std::string ResolveFoldedPath(const std::function<bool(const std::string&)>& can
 
 std::string ResolveFoldedPath(ScriptSources* sources, std::string_view scriptDir, std::string_view name) {
   return ResolveFoldedPath(
-      [sources](const std::string& path) { return sources != nullptr && sources->files().IsReadable(path); }, scriptDir,
-      name);
+      [sources](const std::string& path) { return sources != nullptr && sources->IsReadable(path); }, scriptDir, name);
 }
 
 std::string ResolveFoldedPath(std::string_view scriptDir, std::string_view name) {

@@ -4,12 +4,15 @@
 
 namespace rcv {
 
-const std::optional<std::string>& TablePathMemory::ConfDir(const std::string& setupPath) {
-  std::string image;
-  const FileWatch::State state = watch_.Refresh(setupPath, image);
-  if (setupPath == setupPath_ && state == FileWatch::State::kUnchanged) return confDir_;
+const std::optional<std::string>& TablePathMemory::ConfDir(ScriptSources& sources, const std::string& setupPath) {
+  std::shared_ptr<const CompanionFile> setup = sources.Companion(setupPath);
+  // A setup file the files don't hold (a dictionary on texts in memory) is
+  // read from the disk every time.
+  if (known_ && setup && setupPath == setupPath_ && setup == setup_) return confDir_;
   std::string confDir;
+  known_ = true;
   setupPath_ = setupPath;
+  setup_ = std::move(setup);
   confDir_.reset();
   if (GetSetupValue("COMMON", "CONF_DIR", setupPath, kSetupValueSize, confDir) == 0) confDir_ = confDir;
   return confDir_;
