@@ -32,6 +32,9 @@ std::vector<std::string> SplitCompanionPieces(std::string_view image, std::size_
 }
 
 CompanionFile::CompanionFile(std::string_view image) {
+  // The pieces never hold more than the file: one allocation, not a copy of
+  // the text at every growth.
+  text_.reserve(image.size());
   ForEachPiece(image, kCompanionLineBufferSize, [this](std::string_view piece) {
     text_.append(piece);
     start_.push_back(static_cast<std::uint32_t>(text_.size()));
