@@ -62,27 +62,19 @@ TEST_F(DisplaySelTest, EndOfInputLeavesTheMenu) {
   EXPECT_EQ(std::string(kTitle) + std::string(kMenu) + "\n", harness.shown());
 }
 
-TEST_F(DisplaySelTest, FailuresPauseAndSayWhy) {
+// A log whose header fails its checks pauses and says so (the open and read
+// failures: sel_e2e_test).
+TEST_F(DisplaySelTest, InvalidLogPausesAndSaysSo) {
   fixture::SelLogValues never = TwoEntries(), badMark = TwoEntries(), outside = TwoEntries();
   never.newestIndex = 0xFFFFFFFF;
   badMark.validity = 0x00;
   outside.newestIndex = 512;
-  std::vector<std::uint8_t> cut = fixture::BuildSelLog(TwoEntries());
-  cut.pop_back();
-  const std::pair<std::vector<std::uint8_t>, std::string> cases[] = {
-      {fixture::BuildSelLog(never), "SEL LOG invalid."},
-      {fixture::BuildSelLog(badMark), "SEL LOG invalid."},
-      {fixture::BuildSelLog(outside), "SEL LOG invalid."},
-      {cut, "SEL LOG read failed."},
-      {{}, "SEL LOG open failed."},  // no file
-  };
-  for (const auto& [image, message] : cases) {
-    std::filesystem::remove(tree_.VrkLogDir() / "sel.log");
-    if (!image.empty()) tree_.WriteFile(tree_.VrkLogDir() / "sel.log", image);
+  for (const fixture::SelLogValues& values : {never, badMark, outside}) {
+    WriteLog(values);
     fixture::ScreenHarness harness("\n");
     Screen screen = harness.screen();
     EXPECT_EQ(-1, ShowSelHistory(screen));
-    EXPECT_EQ(message + "\nPRESS ENTER KEY\n\n", harness.shown());
+    EXPECT_EQ("SEL LOG invalid.\nPRESS ENTER KEY\n\n", harness.shown());
   }
 }
 
