@@ -1,6 +1,8 @@
-// Exports that fail half-way: the earlier export stays byte for byte and no
-// temporary file is left. The viewer runs with a file size limit, so that
-// a write past it fails (EFBIG) as on a full disk.
+// The exports of "-o sr" and "-o ds": the SEL export listed on the terminal
+// without a file, and exports that fail half-way, where the earlier export
+// stays byte for byte and no temporary file is left. For a failed write the
+// viewer runs with a file size limit, so that a write past it fails (EFBIG)
+// as on a full disk.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -80,6 +82,35 @@ TEST(ExportE2eTest, AFailedExportLeavesTheEarlierOneAsItWas) {
           << c.args[2];
     }
   }
+}
+
+constexpr std::string_view kHeading =
+    "date/time           RID  RT GID  ER ST/# ET Event \n"
+    "------------------  ---- -- ---- -- ---- -- ------\n";
+
+using SelE2eTest = ViewerTest;
+
+TEST_F(SelE2eTest, ExportWithoutFileListsOnTheTerminalWithoutPause) {
+  fixture::SelLogValues values;
+  values.newestIndex = 0;
+  values.slots = {{.recordId = 0x0001, .timestamp = 0x20000001}};
+  tree_.WriteFile(tree_.VrkLogDir() / "sel.log", fixture::BuildSelLog(values));
+  EXPECT_EQ((ViewerRun{"\n" + std::string(kHeading) + "87/01/05 18:48:33   0100 02 2000 04 0000 00 000000\n" +
+                           "--- End of data. ---\n\n",
+                       "", 1}),
+            Run({kCeAccessCode, "-o", "ds"}));
+}
+
+TEST_F(SelE2eTest, FailedExportKeepsTheEarlierExport) {
+  const std::string file = (tree_.root() / "sel.txt").string();
+  tree_.WriteFile(file, "earlier export\n");
+  const ViewerRun missing = Run({kCeAccessCode, "-o", "ds", "-f", file});
+  EXPECT_EQ("\nSEL LOG open failed.\n\n", missing.screen);
+  EXPECT_EQ(1, missing.exitStatus);
+  tree_.WriteFile(tree_.VrkLogDir() / "sel.log", "short");
+  const ViewerRun cut = Run({kCeAccessCode, "-o", "ds", "-f", file});
+  EXPECT_EQ("\nSEL LOG read failed.\n\n", cut.screen);
+  EXPECT_EQ("earlier export\n", tree_.ReadFile(file));
 }
 
 }  // namespace
