@@ -98,11 +98,13 @@ TEST_F(MarlogE2eTest, EachFailureHasItsMessage) {
 }
 
 // The rows shown end at a blank line, but the answer is bounded by every
-// line of the index: the third line can still be chosen.
+// line of the index: the third line can still be chosen. A record with
+// nothing attached ends at the Enter key.
 TEST_F(MarlogE2eTest, LinesAfterABlankLineAreHiddenButCanBeChosen) {
   fixture::WriteMarlogIndex(tree_, "1,20231201,100000,0001,A\n\n1,20231203,090000,0002,B\n");
   fixture::WriteMarRecord(tree_, "B", {});
   const std::string index = Index("  1  2023/12/01 10:00:00 [0001]Hardware error\n");
+  EXPECT_TRUE(Detail({}).ends_with(" No FRU\n\n"));
   EXPECT_EQ(
       "\n" + index + "\n" + kPrompt + "\n" + Detail({}) + "-- End of data. --\n\nPRESS ENTER KEY\n\n" + index + "\n",
       Dm("4\n3\n\n").screen);
@@ -126,12 +128,6 @@ TEST_F(MarlogE2eTest, FolderNamesThatStayInsideTheMarFolderAreFollowed) {
     EXPECT_EQ(c.shown, screen.find("-- End of data. --") != std::string::npos) << c.name;
     EXPECT_EQ(!c.shown, screen.ends_with(badName)) << c.name;
   }
-}
-
-TEST_F(MarlogE2eTest, RecordWithNothingAttachedEndsAtTheEnterKey) {
-  fixture::WriteMarRecord(tree_, "B", {});
-  const std::string screen = Dm("1\n\n").screen;
-  EXPECT_TRUE(screen.ends_with(" No FRU\n\n-- End of data. --\n\nPRESS ENTER KEY\n\n" + kIndex + "\n")) << screen;
 }
 
 // Also a long index, oldest first, with room for all of it: it still opens at once.

@@ -9,12 +9,6 @@
 namespace rcv::e2e {
 namespace {
 
-constexpr std::string_view kIdentity =
-    "MODEL CODE : QX2400 / PRODUCT No. : PQ240-0001\n"
-    "MODEL NAME : QX-2400 Enterprise\n"
-    "MODEL FRU  : QX24MB01\n"
-    "RC DICT    : rcdict/1.23\n"
-    "\n";
 // Knows the fixture's numbered RC 99 only.
 constexpr std::string_view kDictionary = "RC-CODE,0102030400000063\nSET,%RC-NAME,FAN_STOP\n";
 

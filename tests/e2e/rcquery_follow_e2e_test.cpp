@@ -32,13 +32,6 @@ struct Delivered {
   Json line;
 };
 
-// The serial numbers of the entries written, by their Created text.
-std::map<std::string, std::uint32_t> SerialsByTime(std::uint32_t written) {
-  std::map<std::string, std::uint32_t> serials;
-  for (std::uint32_t serial = 1; serial <= written; ++serial) serials[FollowEntryTime(serial)] = serial;
-  return serials;
-}
-
 class RcqueryFollowE2eTest : public ::testing::Test {
  protected:
   void SetUp() override { tree_.WriteSetup(); }
@@ -63,7 +56,9 @@ class RcqueryFollowE2eTest : public ::testing::Test {
   // Every line so far, each of which must be whole JSON.
   std::vector<Delivered> Output(std::uint32_t written) {
     std::vector<Delivered> delivered;
-    const std::map<std::string, std::uint32_t> serials = SerialsByTime(written);
+    // The serial numbers of the entries written, by their Created text.
+    std::map<std::string, std::uint32_t> serials;
+    for (std::uint32_t serial = 1; serial <= written; ++serial) serials[FollowEntryTime(serial)] = serial;
     for (const std::string& text : FileLines(Path("out"))) {
       const Json line = Json::parse(text, nullptr, false);
       EXPECT_FALSE(line.is_discarded()) << "a torn line: " << text;
@@ -90,11 +85,7 @@ TEST_F(RcqueryFollowE2eTest, KilledAndRestartedItDeliversEveryEntryAndRepeatsOnl
   for (int cycle = 0; cycle < kKillCycles; ++cycle) {
     auto reader = StartFollow("all");
     for (unsigned n = below(20); n > 0; --n) {
-      if (below(2) == 0) {
-        writer.AppendRc();
-      } else {
-        writer.AppendSel();
-      }
+      below(2) == 0 ? writer.AppendRc() : writer.AppendSel();
       if (below(4) == 0) std::this_thread::sleep_for(std::chrono::microseconds(below(3000)));
     }
     std::this_thread::sleep_for(std::chrono::microseconds(below(15000)));

@@ -81,11 +81,7 @@ TEST(RcqueryRsyslogE2eTest, EveryEntryReachesTheCollectorAsIntactJsonExactlyOnce
                                                 std::vector<std::string>{"--json", "--follow", "all"}, entries,
                                                 at("rcquery.err"));
   for (std::uint32_t i = 0; i < kEntries; ++i) {
-    if (i % 3 == 0) {
-      writer.AppendSel();
-    } else {
-      writer.AppendRc();
-    }
+    i % 3 == 0 ? writer.AppendSel() : writer.AppendRc();
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   for (int tries = 0; tries < 400 && FileLines(collected).size() < kEntries; ++tries) {

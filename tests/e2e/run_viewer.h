@@ -103,5 +103,12 @@ class ViewerTest : public ProgramTest {
 
 // The access code that opens CE mode.
 inline constexpr const char* kCeAccessCode = "tonbar47";
+// The identity block of the fixture's setup file, as the viewer shows it.
+inline constexpr std::string_view kIdentity =
+    "MODEL CODE : QX2400 / PRODUCT No. : PQ240-0001\n"
+    "MODEL NAME : QX-2400 Enterprise\n"
+    "MODEL FRU  : QX24MB01\n"
+    "RC DICT    : rcdict/1.23\n"
+    "\n";
 
 }  // namespace rcv::e2e

@@ -15,22 +15,16 @@
 namespace rcv::e2e {
 namespace {
 
-constexpr std::string_view kCeMenu =
-    "============= RC Viewer <CE Mode> ============\n"
-    "MODEL CODE : QX2400 / PRODUCT No. : PQ240-0001\n"
-    "MODEL NAME : QX-2400 Enterprise\n"
-    "MODEL FRU  : QX24MB01\n"
-    "RC DICT    : rcdict/1.23\n"
-    "\n"
-    "**************** Command Menu ****************\n"
-    " dr  : Display RC\n"
-    " ds  : Display SEL\n"
-    " dm  : Display MAR\n"
-    " tqr : TQR setting\n"
-    " sr  : Save RC\n"
-    " q   : quit\n"
-    "\n"
-    "Select command : ";
+const std::string kCeMenu = "============= RC Viewer <CE Mode> ============\n" + std::string(kIdentity) +
+                            "**************** Command Menu ****************\n"
+                            " dr  : Display RC\n"
+                            " ds  : Display SEL\n"
+                            " dm  : Display MAR\n"
+                            " tqr : TQR setting\n"
+                            " sr  : Save RC\n"
+                            " q   : quit\n"
+                            "\n"
+                            "Select command : ";
 
 class ShellE2eTest : public ViewerTest {
  protected:
@@ -45,9 +39,9 @@ class ShellE2eTest : public ViewerTest {
 };
 
 TEST_F(ShellE2eTest, CommandLinesAndMenuWords) {
-  const std::string menu = "\n" + std::string(kCeMenu) + "\n";
+  const std::string menu = "\n" + kCeMenu + "\n";
   std::string unknownWords = "\n";
-  for (int i = 0; i < 5; ++i) unknownWords += std::string(kCeMenu) + "\ncommand not found.\n";
+  for (int i = 0; i < 5; ++i) unknownWords += kCeMenu + "\ncommand not found.\n";
   const struct {
     std::vector<std::string> args;
     std::string input;

@@ -104,12 +104,11 @@ TEST_F(TrapRcE2eTest, WrongPatternsAndDuplicatesAreRefusedAndNothingIsWritten) {
 
 TEST_F(TrapRcE2eTest, DeletesAConfirmedRowAndMovesTheLaterRecordsUp) {
   // Digits followed by other characters count when their number is not 0.
-  EXPECT_EQ(kTqrEntry + List(true, kTrapRows) +
-                "Select RC No. (0-2, [q]) : \n\nInput No. error. (-1)\n"
-                "Select RC No. (0-2, [q]) : \n\nInput No. error. (0A)\n"
-                "Select RC No. (0-2, [q]) : \n\nInput No. error. (3)\n"
-                "Select RC No. (0-2, [q]) : \n\nInput No. error. ( )\n"
-                "Select RC No. (0-2, [q]) : \n\n12 XXXX 78 XXXXXXXX 000000XX\nDelete above RC? (y/[n]) : \n\n" +
+  const std::string select = "Select RC No. (0-2, [q]) : \n\n";
+  std::string refused;
+  for (const char* typed : {"-1", "0A", "3", " "}) refused += select + "Input No. error. (" + typed + ")\n";
+  EXPECT_EQ(kTqrEntry + List(true, kTrapRows) + refused + select +
+                "12 XXXX 78 XXXXXXXX 000000XX\nDelete above RC? (y/[n]) : \n\n" +
                 List(true,
                      "   0    12     3456  78   9ABCDEF0 12345678\n"
                      "   1    E7     0010  02   00001000 00000001\n") +

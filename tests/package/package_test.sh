@@ -2,12 +2,10 @@
 # Builds the Debian package of a build folder, unpacks it into a temporary
 # folder and runs the unpacked programs: the package holds the programs,
 # their manual pages, the README, rcquery's JSON schemas and its contrib
-# examples (systemd unit, rsyslog snippets), and declares
-# what they link.
+# examples (systemd unit, rsyslog snippets), and declares what they link.
 # Usage: package_test.sh BUILD-DIR VERSION
 set -euo pipefail
-build=$1
-version=$2
+build=$1 version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -6,8 +6,7 @@
 # screens show the echo. A private socket keeps any tmux of the user apart.
 # Usage: terminal_test.sh RCVIEWER MAKE_DEMO
 set -euo pipefail
-viewer=$1
-make_demo=$2
+viewer=$1 make_demo=$2
 work=$(mktemp -d)
 socket="$work/tmux.socket"
 term() { tmux -u -S "$socket" -f "$work/tmux.conf" "$@"; }
