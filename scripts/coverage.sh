@@ -18,15 +18,17 @@ cmake --build build-coverage -j"$jobs"
 find build-coverage -name '*.gcda' -delete
 # A test that fails (or outlives its time limit, slower under coverage) is
 # named here, and the coverage of the rest is still reported; the script's
-# status is then 1. The export test runs the viewer under a 2 KB file size
+# status is then 1. One export test runs the viewer under a 2 KB file size
 # limit, which would cut the coverage data files that its runs write and
-# spoil them for every later run: it runs last, its coverage data written
-# aside and dropped, so its runs go uncounted.
+# spoil them for every later run (the next run's "Merge mismatch" on
+# standard error fails it): it runs last and alone, its coverage data
+# written aside and dropped, so its runs go uncounted.
+size_limited='^ExportE2eTest\.AFailedExportLeavesTheEarlierOneAsItWas$'
 suite_status=0
-(cd build-coverage && ctest -j"$jobs" --timeout 300 --output-on-failure -E '^ExportE2eTest\.') \
+(cd build-coverage && ctest -j"$jobs" --timeout 300 --output-on-failure -E "$size_limited") \
   >build-coverage/ctest.log 2>&1 || suite_status=$?
 aside=$(mktemp -d)
-(cd build-coverage && GCOV_PREFIX="$aside" ctest --timeout 300 --output-on-failure -R '^ExportE2eTest\.') \
+(cd build-coverage && GCOV_PREFIX="$aside" ctest --timeout 300 --output-on-failure -R "$size_limited") \
   >>build-coverage/ctest.log 2>&1 || suite_status=$?
 rm -rf "$aside"
 grep -E 'tests passed|tests failed' build-coverage/ctest.log
