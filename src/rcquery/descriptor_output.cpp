@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 
 #include "rcquery/rcquery_options.h"
 
@@ -11,23 +12,42 @@ namespace rcv {
 
 DescriptorOutput::DescriptorOutput(int fd) : fd_(fd) { setp(buffer_.data(), buffer_.data() + buffer_.size()); }
 
-bool DescriptorOutput::Drain() {
-  const char* next = pbase();
-  while (error_ == 0 && next < pptr()) {
-    const ssize_t written = ::write(fd_, next, static_cast<std::size_t>(pptr() - next));
+bool DescriptorOutput::Write(const char* from, const char* to) {
+  while (error_ == 0 && from < to) {
+    const ssize_t written = ::write(fd_, from, static_cast<std::size_t>(to - from));
     if (written < 0 && errno == EINTR) continue;
     if (written <= 0) {
       error_ = written < 0 ? errno : EIO;
       break;
     }
-    next += written;
+    from += written;
   }
+  return error_ == 0;
+}
+
+bool DescriptorOutput::Drain() {
+  Write(pbase(), pptr());
   setp(buffer_.data(), buffer_.data() + buffer_.size());
   return error_ == 0;
 }
 
+// A full buffer is written up to its last line feed, and the started line
+// waits for the next write: a reader, or a run killed between two writes,
+// never sees half a line. A line longer than the buffer goes out in pieces.
+bool DescriptorOutput::DrainWholeLines() {
+  const std::string_view buffered(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+  const std::size_t lastLineFeed = buffered.rfind('\n');
+  if (lastLineFeed == std::string_view::npos) return Drain();
+  const std::size_t kept = buffered.size() - lastLineFeed - 1;
+  if (!Write(pbase(), pbase() + lastLineFeed + 1)) return false;
+  std::memmove(buffer_.data(), pbase() + lastLineFeed + 1, kept);
+  setp(buffer_.data(), buffer_.data() + buffer_.size());
+  pbump(static_cast<int>(kept));
+  return true;
+}
+
 DescriptorOutput::int_type DescriptorOutput::overflow(int_type c) {
-  if (!Drain()) return traits_type::eof();
+  if (!DrainWholeLines()) return traits_type::eof();
   if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
   *pptr() = traits_type::to_char_type(c);
   pbump(1);

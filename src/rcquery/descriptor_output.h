@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <ostream>
 #include <streambuf>
+#include <string_view>
 
 namespace rcv {
 
@@ -29,7 +30,9 @@ class DescriptorOutput : public std::streambuf {
   int sync() override;
 
  private:
+  bool Write(const char* from, const char* to);
   bool Drain();
+  bool DrainWholeLines();
 
   int fd_;
   int error_ = 0;

@@ -1,6 +1,7 @@
 #include "rcquery/descriptor_output.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -37,6 +38,12 @@ TEST(DescriptorOutputTest, AClosedPipeEndsQuietly) {
   std::signal(SIGPIPE, previous);
 }
 
+off_t SizeOf(const char* path) {
+  struct stat info {};
+  ::stat(path, &info);
+  return info.st_size;
+}
+
 TEST(DescriptorOutputTest, WhatIsWrittenArrivesWhole) {
   char path[] = "/tmp/rcquery-output-XXXXXX";
   const int fd = ::mkstemp(path);
@@ -44,11 +51,24 @@ TEST(DescriptorOutputTest, WhatIsWrittenArrivesWhole) {
   std::ostringstream err;
   EXPECT_EQ(kStatus, WriteAndFinish(fd, err));
   EXPECT_EQ("", err.str());
-  EXPECT_EQ(static_cast<off_t>(kOutputBufferSize * 2 + 1), [&path] {
-    struct stat info {};
-    ::stat(path, &info);
-    return info.st_size;
-  }());
+  EXPECT_EQ(static_cast<off_t>(kOutputBufferSize * 2 + 1), SizeOf(path));
+  ::unlink(path);
+}
+
+// A run killed while its buffer holds part of a line must not leave that
+// part behind: a full buffer is written only up to its last whole line.
+TEST(DescriptorOutputTest, AFullBufferWritesOnlyWholeLines) {
+  char path[] = "/tmp/rcquery-output-XXXXXX";
+  const int fd = ::mkstemp(path);
+  ASSERT_GE(fd, 0);
+  constexpr off_t kLineLength = 1000;
+  DescriptorOutput output(fd);
+  std::ostream out(&output);
+  for (int line = 0; line < 100; ++line) out << std::string(kLineLength - 1, 'x') << '\n';
+  EXPECT_GT(SizeOf(path), 0);
+  EXPECT_EQ(0, SizeOf(path) % kLineLength);
+  EXPECT_EQ(0, output.Close());
+  EXPECT_EQ(100 * kLineLength, SizeOf(path));
   ::unlink(path);
 }
 
