@@ -5,6 +5,7 @@
 
 #include "base/regular_file.h"
 #include "rcquery/bundle_folder.h"
+#include "rcquery/json_members.h"
 #include "rcquery/rcquery_options.h"
 #include "rcquery/sha256_digest.h"
 
@@ -28,20 +29,21 @@ bool InsideBundle(const std::string& path) {
 
 // The problem with one listed file, or empty.
 std::string CheckFile(const fs::path& folder, const Json& file) {
-  if (!file.is_object() || !file.contains("Path") || !file["Path"].is_string() || !file.contains("Size") ||
-      !file["Size"].is_number_unsigned() || !file.contains("Sha256") || !file["Sha256"].is_string()) {
+  if (!HasMembers(file, {{.name = "Path", .kind = JsonKind::kString},
+                         {.name = "Size", .kind = JsonKind::kUnsigned},
+                         {.name = "Sha256", .kind = JsonKind::kString}})) {
     return "manifest: a file entry without Path, Size and Sha256";
   }
-  const std::string path = file["Path"];
+  const std::string path = file.at("Path");
   if (!InsideBundle(path)) return path + ": not a path inside the bundle";
   const fs::path full = folder / path;
   std::error_code error;
   const auto size = fs::file_size(full, error);
   if (error) return path + ": missing";
-  if (size != file["Size"].get<std::uintmax_t>()) return path + ": size differs from the manifest";
+  if (size != file.at("Size").get<std::uintmax_t>()) return path + ": size differs from the manifest";
   const std::optional<std::string> digest = Sha256OfFile(full.string());
   if (!digest) return path + ": can't be read";
-  if (*digest != file["Sha256"].get<std::string>()) return path + ": SHA-256 differs from the manifest";
+  if (*digest != file.at("Sha256").get<std::string>()) return path + ": SHA-256 differs from the manifest";
   return {};
 }
 
@@ -55,21 +57,20 @@ int CheckBundle(const std::string& folder, std::ostream& out, std::ostream& err)
     return kRcqueryFailed;
   }
   const Json manifest = Json::parse(text, nullptr, false);
-  if (manifest.is_discarded() || !manifest.is_object() || !manifest.contains("Files") ||
-      !manifest["Files"].is_array()) {
+  if (!HasMembers(manifest, {{.name = "Files", .kind = JsonKind::kArray}})) {
     err << kPrefix << manifestPath.string() << " is no manifest\n";
     return kRcqueryFailed;
   }
   std::size_t problems = 0;
   std::set<fs::path> listed = {fs::path(std::string(kManifestName))};
-  for (const Json& file : manifest["Files"]) {
+  for (const Json& file : manifest.at("Files")) {
     const std::string problem = CheckFile(folder, file);
     if (!problem.empty()) {
       err << kPrefix << folder << "/" << problem << '\n';
       ++problems;
     }
-    if (file.is_object() && file.contains("Path") && file["Path"].is_string()) {
-      listed.insert(fs::path(file["Path"].get<std::string>()).lexically_normal());
+    if (HasMembers(file, {{.name = "Path", .kind = JsonKind::kString}})) {
+      listed.insert(fs::path(file.at("Path").get<std::string>()).lexically_normal());
     }
   }
   std::error_code error;
@@ -85,7 +86,7 @@ int CheckBundle(const std::string& folder, std::ostream& out, std::ostream& err)
     err << kPrefix << folder << ": " << problems << " problem(s) found\n";
     return kRcqueryFailed;
   }
-  out << folder << ": " << manifest["Files"].size() << " files verified\n";
+  out << folder << ": " << manifest.at("Files").size() << " files verified\n";
   return kRcqueryOk;
 }
 

@@ -1,10 +1,14 @@
 #include "rcquery/follow_source.h"
 
 #include <algorithm>
+#include <limits>
 #include <set>
 #include <unordered_map>
 
+#include "rclog/rc_log.h"
+#include "rcquery/json_members.h"
 #include "rcquery/mar_source.h"
+#include "sel/sel_log.h"
 
 namespace rcv {
 
@@ -12,6 +16,10 @@ namespace {
 
 // The Id of the entry before the first one ever delivered.
 constexpr std::string_view kStartId = "start";
+// A position names a slot of its ring, an entry count the reader can hold
+// and a time of four bytes; anything beyond is a damaged cursor file.
+constexpr std::uint64_t kMaxSequence = std::numeric_limits<std::int64_t>::max();
+constexpr std::uint64_t kMaxTime = std::numeric_limits<std::uint32_t>::max();
 
 // Where each listed slot stands in the list.
 std::unordered_map<std::size_t, std::size_t> IndexOf(const RingImage& image) {
@@ -27,7 +35,8 @@ std::function<std::string(std::size_t)> IdOf(const RingRead& read) {
 
 class RingFollowSource : public FollowSource {
  public:
-  RingFollowSource(std::string_view source, std::function<RingRead()> read) : source_(source), read_(std::move(read)) {}
+  RingFollowSource(std::string_view source, std::size_t slotCount, std::function<RingRead()> read)
+      : source_(source), slotCount_(slotCount), read_(std::move(read)) {}
 
   std::string_view source() const override { return source_; }
 
@@ -90,27 +99,25 @@ class RingFollowSource : public FollowSource {
   }
 
   bool LoadPosition(const Json& saved, std::string& error) override {
-    error = "a " + std::string(source_) + " position needs Sequence, Slot, Digest, Time and Id";
+    error = "a " + std::string(source_) + " position needs Sequence, Slot (0 to " + std::to_string(slotCount_ - 1) +
+            "), Digest, Time and Id";
     if (saved.is_null()) return true;
-    if (!saved.is_object()) return false;
-    const auto sequence = saved.find("Sequence");
-    const auto slot = saved.find("Slot");
-    const auto digest = saved.find("Digest");
-    const auto time = saved.find("Time");
-    const auto id = saved.find("Id");
-    const auto end = saved.end();
-    if (sequence == end || slot == end || digest == end || time == end || id == end) return false;
-    if (!(sequence->is_null() || sequence->is_number_integer()) || !(slot->is_null() || slot->is_number_unsigned()) ||
-        !digest->is_string() || !time->is_number_unsigned() || !id->is_string()) {
-      return false;
-    }
+    const bool isPosition =
+        HasMembers(saved, {{.name = "Sequence", .kind = JsonKind::kUnsigned, .nullable = true, .max = kMaxSequence},
+                           {.name = "Slot", .kind = JsonKind::kUnsigned, .nullable = true, .max = slotCount_ - 1},
+                           {.name = "Digest", .kind = JsonKind::kString},
+                           {.name = "Time", .kind = JsonKind::kUnsigned, .max = kMaxTime},
+                           {.name = "Id", .kind = JsonKind::kString}});
+    if (!isPosition) return false;
+    const Json& sequence = saved.at("Sequence");
+    const Json& slot = saved.at("Slot");
     RingPosition at;
-    if (!sequence->is_null()) at.sequence = sequence->get<std::int64_t>();
-    at.lastTime = time->get<std::uint32_t>();
-    if (!slot->is_null()) {
-      at.lastSlot = slot->get<std::size_t>();
-      at.delivered.resize(*at.lastSlot + 1);
-      at.delivered[*at.lastSlot] = DeliveredSlot{digest->get<std::string>(), id->get<std::string>()};
+    if (!sequence.is_null()) at.sequence = sequence.get<std::int64_t>();
+    at.lastTime = saved.at("Time").get<std::uint32_t>();
+    if (!slot.is_null()) {
+      at.lastSlot = slot.get<std::size_t>();
+      at.delivered.resize(slotCount_);
+      at.delivered[*at.lastSlot] = DeliveredSlot{saved.at("Digest").get<std::string>(), saved.at("Id").get<std::string>()};
     }
     position_ = std::move(at);
     fillPending_ = true;
@@ -138,6 +145,7 @@ class RingFollowSource : public FollowSource {
   }
 
   std::string_view source_;
+  std::size_t slotCount_;
   std::function<RingRead()> read_;
   std::optional<RingPosition> position_;
   bool fillPending_ = false;
@@ -195,7 +203,7 @@ class MarFollowSource : public FollowSource {
   bool LoadPosition(const Json& saved, std::string& error) override {
     error = "a mar position needs Seen, a list of texts";
     if (saved.is_null()) return true;
-    if (!saved.is_object() || !saved.contains("Seen") || !saved["Seen"].is_array()) return false;
+    if (!HasMembers(saved, {{.name = "Seen", .kind = JsonKind::kArray}})) return false;
     for (const Json& key : saved["Seen"]) {
       if (!key.is_string()) return false;
       seen_.insert(key.get<std::string>());
@@ -213,15 +221,16 @@ class MarFollowSource : public FollowSource {
 
 }  // namespace
 
-std::unique_ptr<FollowSource> MakeRingFollowSource(std::string_view source, std::function<RingRead()> read) {
-  return std::make_unique<RingFollowSource>(source, std::move(read));
+std::unique_ptr<FollowSource> MakeRingFollowSource(std::string_view source, std::size_t slotCount,
+                                                   std::function<RingRead()> read) {
+  return std::make_unique<RingFollowSource>(source, slotCount, std::move(read));
 }
 
 std::unique_ptr<FollowSource> MakeMarFollowSource() { return std::make_unique<MarFollowSource>(); }
 
 std::unique_ptr<FollowSource> MakeFollowSource(std::string_view source) {
-  if (source == kRcSource) return MakeRingFollowSource(kRcSource, ReadRcRing);
-  if (source == kSelSource) return MakeRingFollowSource(kSelSource, ReadSelRing);
+  if (source == kRcSource) return MakeRingFollowSource(kRcSource, kRcLogSlots, ReadRcRing);
+  if (source == kSelSource) return MakeRingFollowSource(kSelSource, kSelSlotCount, ReadSelRing);
   return MakeMarFollowSource();
 }
 

@@ -30,7 +30,9 @@ class FollowSource {
   virtual bool LoadPosition(const Json& saved, std::string& error) = 0;
 };
 
-std::unique_ptr<FollowSource> MakeRingFollowSource(std::string_view source, std::function<RingRead()> read);
+// The follower of a ring of `slotCount` slots.
+std::unique_ptr<FollowSource> MakeRingFollowSource(std::string_view source, std::size_t slotCount,
+                                                   std::function<RingRead()> read);
 std::unique_ptr<FollowSource> MakeMarFollowSource();
 // The follower of rc, sel or mar.
 std::unique_ptr<FollowSource> MakeFollowSource(std::string_view source);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "fixture/fixture_tree.h"
 #include "fixture/marlog_writer.h"
 #include "rcquery/ring_logs.h"
@@ -41,7 +43,7 @@ TEST(FollowSourceTest, FailuresRewritesAndPositions) {
   std::vector<RingRead> reads = {Ring({}, "gone"), Ring({"a", "b"}), Ring({}, "gone"),
                                  Ring({}, "gone"), Ring({}, "cut"),  Ring({"a", "B"})};
   std::size_t next = 0;
-  const auto follow = MakeRingFollowSource(kRcSource, [&] { return reads.at(next++); });
+  const auto follow = MakeRingFollowSource(kRcSource, 3, [&] { return reads.at(next++); });
   EXPECT_EQ("[gone] ", Said(follow->Start()));
   EXPECT_EQ("e0 e1 ", Said(follow->Next()));
   EXPECT_EQ("[gone] ", Said(follow->Next()));
@@ -49,11 +51,20 @@ TEST(FollowSourceTest, FailuresRewritesAndPositions) {
   EXPECT_EQ("[cut] ", Said(follow->Next()));
   EXPECT_EQ("e1 ", Said(follow->Next()));
   std::string error;
-  for (const Json& saved : {Json(3), Json{{"Sequence", 1}},
-                            Json{{"Sequence", "x"}, {"Slot", 1}, {"Digest", ""}, {"Time", 1}, {"Id", ""}}}) {
+  // A position from a damaged cursor file is refused whole: a slot beyond
+  // the ring, or a count or time beyond what the reader holds, was once
+  // taken and crashed the follower.
+  const auto position = [](Json sequence, Json slot, Json time) {
+    return Json{{"Sequence", sequence}, {"Slot", slot}, {"Digest", ""}, {"Time", time}, {"Id", ""}};
+  };
+  constexpr std::uint64_t kHuge = std::numeric_limits<std::uint64_t>::max();
+  for (const Json& saved : {Json(3), Json{{"Sequence", 1}}, position("x", 1U, 1U), position(1U, 3U, 1U),
+                            position(1U, kHuge, 1U), position(-1, 1U, 1U), position(kHuge, 1U, 1U),
+                            position(1U, 1U, 1ULL << 32)}) {
     EXPECT_FALSE(follow->LoadPosition(saved, error)) << saved;
-    EXPECT_EQ("a rc position needs Sequence, Slot, Digest, Time and Id", error);
+    EXPECT_EQ("a rc position needs Sequence, Slot (0 to 2), Digest, Time and Id", error);
   }
+  EXPECT_TRUE(follow->LoadPosition(position(nullptr, 2U, 1U), error));
   const auto mar = MakeMarFollowSource();
   EXPECT_EQ(nullptr, mar->SavePosition());
   for (const Json& saved : {Json(3), Json{{"Seen", 1}}, Json{{"Seen", {1}}}}) {
