@@ -61,32 +61,10 @@ wait_prompt "Select command :"
 # "d", cursor left, "r": the program drops the cursor key's sequence.
 type_keys d Left r Enter
 wait_prompt "(0-2, [q]) :"
+# The list's pages are compared whole by the end-to-end tests; here it is
+# enough that its pager waits at the terminal.
 type_keys 0 Enter
-expect_screen "RC list" <<'SCREEN'
-
-(0-2, [q]) : 0
-
-
-date/time          Lv RE UID  EC Failure  Additional RC Name
------------------- -- -- ---- -- -------- ---------- --------------------
-25/11/21 22:14:30     47 0203 21 00000010 00015301   DIMM3 CORRECTABLE ERR
-25/11/21 20:44:36  01 47 0100 10 00000001 00015201   CPU0 CACHE CORRECTED
-25/11/21 19:14:42  02 E7 0010 02 00001000 00015101   LMON_DETECTION_FAILURE
-25/11/21 17:44:48  03 47 0100 11 0000A003 00015001   CPU0 UNCORRECTABLE ERR
-25/11/21 16:22:01     4A 0402 40 00000001 00014F01   FAN2 SPEED LOW
-25/11/21 14:52:07  01 47 0203 21 00000010 00014E01   DIMM3 CORRECTABLE ERR
-25/11/21 13:22:13  02 47 0100 10 00000001 00014D01   CPU0 CACHE CORRECTED
-25/11/21 11:52:19  03 47 0301 30 00000000 00014C01   PSU1 INPUT LOST
-25/11/21 10:22:25     47 0100 11 0000A003 00014B01   CPU0 UNCORRECTABLE ERR
-25/11/21 08:52:31  01 4A 0500 50 00000000 00014A01   INTAKE TEMP HIGH
-25/11/21 07:22:37  01 47 0200 22 00000020 00014901   DIMM0 UNCORRECTABLE ERR
-25/11/21 05:59:50  02 51 0999 01 00000001 00014801   LMON_DETECTION_FAILURE
-25/11/21 04:29:56  03 47 0301 30 00000000 00014701   PSU1 INPUT LOST
-25/11/21 03:00:02     47 0100 11 0000A003 00014601   CPU0 UNCORRECTABLE ERR
-25/11/21 01:30:08  01 4A 0500 50 00000000 00014501   INTAKE TEMP HIGH
-25/11/21 00:00:14  02 47 0200 22 00000020 00014401   DIMM0 UNCORRECTABLE ERR
--- more (q:quit) --
-SCREEN
+wait_prompt "-- more (q:quit) --"
 answer q "(0-2, [q]) :"
 answer 1 "Enter RC ([quit]) :"
 # The terminal erases the X; the dictionary's Shift-JIS comment shows in UTF-8.
@@ -120,36 +98,11 @@ type_keys Enter
 wait_prompt "(0-2, [q]) :"
 answer q "Select command :"
 answer ds "(0, [q]) :"
-type_keys 0 Enter
-expect_screen "SEL" <<'SCREEN'
-25/11/01 19:59:35   1101 02 2000 04 0241 01 52B8BA
-25/11/01 18:47:47   1001 02 2000 04 0880 6F 01FFFF
-25/11/01 17:35:59   0F01 02 2000 04 0130 01 594B46
-25/11/01 16:24:11   0E01 02 2000 04 0451 81 501300
-25/11/01 15:12:23   0D01 02 2000 04 2390 6F C1FFFF
-25/11/01 14:21:36   0C01 02 2000 04 0241 01 52B8BA
-25/11/01 13:09:48   0B01 02 2000 04 0880 6F 01FFFF
-25/11/01 11:58:00   0A01 02 2000 04 0130 01 594B46
-25/11/01 10:46:12   0901 02 2000 04 0451 81 501300
-25/11/01 09:34:24   0801 02 2000 04 2390 6F C1FFFF
-25/11/01 08:22:36   0701 02 2000 04 0241 01 52B8BA
-25/11/01 07:10:48   0601 02 2000 04 0880 6F 01FFFF
-25/11/01 05:59:00   0501 02 2000 04 0130 01 594B46
-25/11/01 04:47:12   0401 02 2000 04 0451 81 501300
-25/11/01 03:35:24   0301 02 2000 04 2390 6F C1FFFF
-25/11/01 02:23:36   0201 02 2000 04 0241 01 52B8BA
-25/11/01 01:11:48   0101 02 2000 04 0880 6F 01FFFF
-pre init timestamp  0001 02 2000 04 0130 01 594B46
-
--------- Display SEL Menu --------
- 0 . Display SEL history
- q . quit
-
-(0, [q]) :
-SCREEN
+answer 0 "(0, [q]) :"
 answer q "Select command :"
-# The MARLOG index and the TQR menu are compared whole by their end-to-end
-# tests; the last screen shows the end of the second, echoed answers included.
+# The SEL list, the MARLOG index and the TQR menu are compared whole by
+# their end-to-end tests; the last screen shows the end of the TQR menu,
+# echoed answers included.
 answer dm "Select MARLOG No. [quit] :"
 type_keys Enter
 wait_prompt "Select command :"
