@@ -1,14 +1,14 @@
 #include "rcquery/bundle_folder.h"
 
 #include <fcntl.h>
-#include <unistd.h>
-#include <cstdio>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
+#include "base/file_writing.h"
 #include "base/regular_file.h"
-#include "base/unique_fd.h"
 #include "rcquery/sha256_digest.h"
 
 namespace rcv {
@@ -19,22 +19,6 @@ namespace {
 
 constexpr std::string_view kTemporaryInfix = ".partial-";
 constexpr mode_t kFileMode = 0644;
-
-int WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return written < 0 ? errno : EIO;
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return 0;
-}
-
-int SyncPath(const fs::path& path) {
-  const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (!fd.valid() || ::fsync(fd.get()) != 0) return errno;
-  return 0;
-}
 
 }  // namespace
 
@@ -69,12 +53,16 @@ void BundleFolder::Write(const std::string& path, std::string_view bytes) {
   std::error_code error;
   fs::create_directories(file.parent_path(), error);
   if (error) return Fail("can't create", file.parent_path(), error.value());
-  UniqueFd fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kFileMode));
-  if (!fd.valid()) return Fail("can't create", file, errno);
-  if (const int failed = WriteAll(fd.get(), bytes); failed != 0) return Fail("can't write", file, failed);
-  if (::fsync(fd.get()) != 0) return Fail("can't write", file, errno);
-  if (!fd.Close()) return Fail("can't write", file, errno);
+  if (!WriteFile(file, bytes)) return;
   files_.push_back({{"Path", path}, {"Size", bytes.size()}, {"Sha256", Sha256Hex(bytes)}});
+}
+
+bool BundleFolder::WriteFile(const fs::path& file, std::string_view bytes) {
+  constexpr int kFlags = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
+  const FileWriteResult written = WriteFileDurably(file, bytes, kFlags, kFileMode);
+  if (written.ok()) return true;
+  Fail(written.failedStep == WriteStep::kCreate ? "can't create" : "can't write", file, written.error);
+  return false;
 }
 
 void BundleFolder::NoteMissing(const std::string& path, const std::string& reason) {
@@ -102,23 +90,17 @@ void BundleFolder::CopyFolder(const std::string& path, const std::string& folder
 
 void BundleFolder::Finish(const Json& manifest) {
   if (!failure_.empty()) return;
-  const fs::path file = folder_ / std::string(kManifestName);
-  {
-    UniqueFd fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kFileMode));
-    if (!fd.valid()) return Fail("can't create", file, errno);
-    if (const int failed = WriteAll(fd.get(), manifest.dump(2) + "\n"); failed != 0) {
-      return Fail("can't write", file, failed);
-    }
-    if (::fsync(fd.get()) != 0 || !fd.Close()) return Fail("can't write", file, errno);
-  }
-  if (const int failed = SyncPath(folder_); failed != 0) return Fail("can't write", folder_, failed);
+  if (!WriteFile(folder_ / std::string(kManifestName), manifest.dump(2) + "\n")) return;
+  if (const int failed = SyncFolder(folder_); failed != 0) return Fail("can't write", folder_, failed);
   // Never over a folder that appeared meanwhile.
   if (::renameat2(AT_FDCWD, folder_.c_str(), AT_FDCWD, target_.c_str(), RENAME_NOREPLACE) != 0) {
     return Fail("can't rename the bundle to", target_, errno);
   }
   finished_ = true;
+  // The bundle is complete once renamed: a parent folder that can't be
+  // synced only leaves the new name to reach the disk in its own time.
   const fs::path parent = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
-  SyncPath(parent);
+  static_cast<void>(SyncFolder(parent));
 }
 
 }  // namespace rcv

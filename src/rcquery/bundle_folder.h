@@ -44,6 +44,8 @@ class BundleFolder {
   const std::string& failure() const { return failure_; }
 
  private:
+  // Writes the whole file and syncs it; false after noting the failure.
+  bool WriteFile(const std::filesystem::path& file, std::string_view bytes);
   void Fail(const std::string& what, const std::filesystem::path& path, int error);
 
   std::filesystem::path target_;

@@ -1,14 +1,14 @@
 #include "rcquery/cursor_file.h"
 
 #include <fcntl.h>
-#include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 
+#include "base/file_writing.h"
 #include "base/regular_file.h"
-#include "base/unique_fd.h"
 
 namespace rcv {
 
@@ -16,26 +16,20 @@ namespace {
 
 constexpr std::string_view kTemporarySuffix = ".tmp";
 
-std::string Failed(std::string_view what, const std::string& path) {
-  return std::string(what) + " " + path + ": " + std::strerror(errno);
+std::string Failed(std::string_view what, const std::string& path, int error) {
+  return std::string(what) + " " + path + ": " + std::strerror(error);
 }
 
-bool WriteAll(int fd, std::string_view text) {
-  while (!text.empty()) {
-    const ssize_t written = ::write(fd, text.data(), text.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    text.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
+std::string_view FailedStep(WriteStep step) {
+  if (step == WriteStep::kCreate) return "can't create";
+  return step == WriteStep::kSync ? "can't flush" : "can't write";
 }
 
-// The rename is durable once the folder that holds the name is on disk.
+// The rename is durable once the folder that holds the name is on disk;
+// the cursor was saved either way, so a failed sync is no failure.
 void SyncFolderOf(const std::string& path) {
-  std::string folder = std::filesystem::path(path).parent_path().string();
-  if (folder.empty()) folder = ".";
-  const UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (fd.valid()) ::fsync(fd.get());
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  static_cast<void>(SyncFolder(folder.empty() ? "." : folder));
 }
 
 }  // namespace
@@ -59,11 +53,10 @@ std::optional<Json> LoadCursorFile(const std::string& path, std::string& error) 
 
 std::string SaveCursorFile(const std::string& path, const Json& cursor) {
   const std::string temporary = path + std::string(kTemporarySuffix);
-  const UniqueFd fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-  if (!fd.valid()) return Failed("can't create", temporary);
-  if (!WriteAll(fd.get(), cursor.dump() + "\n")) return Failed("can't write", temporary);
-  if (::fsync(fd.get()) != 0) return Failed("can't flush", temporary);
-  if (::rename(temporary.c_str(), path.c_str()) != 0) return Failed("can't rename over", path);
+  const FileWriteResult written =
+      WriteFileDurably(temporary, cursor.dump() + "\n", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (!written.ok()) return Failed(FailedStep(written.failedStep), temporary, written.error);
+  if (::rename(temporary.c_str(), path.c_str()) != 0) return Failed("can't rename over", path, errno);
   SyncFolderOf(path);
   return {};
 }

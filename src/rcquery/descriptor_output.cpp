@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "base/file_writing.h"
 #include "rcquery/rcquery_options.h"
 
 namespace rcv {
@@ -13,15 +14,7 @@ namespace rcv {
 DescriptorOutput::DescriptorOutput(int fd) : fd_(fd) { setp(buffer_.data(), buffer_.data() + buffer_.size()); }
 
 bool DescriptorOutput::Write(const char* from, const char* to) {
-  while (error_ == 0 && from < to) {
-    const ssize_t written = ::write(fd_, from, static_cast<std::size_t>(to - from));
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) {
-      error_ = written < 0 ? errno : EIO;
-      break;
-    }
-    from += written;
-  }
+  if (error_ == 0) error_ = WriteAll(fd_, std::string_view(from, static_cast<std::size_t>(to - from)));
   return error_ == 0;
 }
 

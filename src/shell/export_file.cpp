@@ -8,6 +8,9 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <utility>
+
+#include "base/file_writing.h"
 
 namespace rcv {
 
@@ -41,17 +44,6 @@ UniqueFd CreateTemporary(const std::string& temporary) {
   return fd;
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) return false;
-    done += static_cast<std::size_t>(put);
-  }
-  return true;
-}
-
 }  // namespace
 
 ExportFile::~ExportFile() {
@@ -60,7 +52,7 @@ ExportFile::~ExportFile() {
 
 bool ExportFile::OpenDirectly() {
   fd_ = UniqueFd(::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode));
-  return fd_.valid() || Fail();
+  return fd_.valid() || Fail(errno);
 }
 
 bool ExportFile::Open() {
@@ -74,29 +66,32 @@ bool ExportFile::Open() {
     // A folder that takes no new file may still hold a writable export:
     // that one is written in place, as it always was.
     if (existed && errno == EACCES) return OpenDirectly();
-    return Fail();
+    return Fail(errno);
   }
   // The replacement keeps the earlier file's permissions, and its owner
   // where the system allows that.
   if (existed) {
-    if (::fchmod(fd_.get(), status.st_mode & 07777) != 0) return Fail();
+    if (::fchmod(fd_.get(), status.st_mode & 07777) != 0) return Fail(errno);
     static_cast<void>(::fchown(fd_.get(), status.st_uid, status.st_gid));
   }
   return true;
 }
 
 bool ExportFile::Commit() {
-  if (!WriteAll(fd_.get(), text_.str())) return Fail();
-  if (!temporary_.empty() && ::fsync(fd_.get()) != 0) return Fail();
-  if (!fd_.Close()) return Fail();
+  // Only a temporary file is synced: what is written directly may be a
+  // pipe or a terminal, which can't be.
+  const SyncToDisk sync = temporary_.empty() ? SyncToDisk::kNo : SyncToDisk::kYes;
+  if (const FileWriteResult written = FinishFile(std::move(fd_), text_.str(), sync); !written.ok()) {
+    return Fail(written.error);
+  }
   if (temporary_.empty()) return true;
-  if (::rename(temporary_.c_str(), path_.c_str()) != 0) return Fail();
+  if (::rename(temporary_.c_str(), path_.c_str()) != 0) return Fail(errno);
   temporary_.clear();
   return true;
 }
 
-bool ExportFile::Fail() {
-  reason_ = std::strerror(errno);
+bool ExportFile::Fail(int error) {
+  reason_ = std::strerror(error);
   fd_.Close();
   return false;
 }

@@ -34,7 +34,7 @@ class ExportFile {
 
  private:
   bool OpenDirectly();
-  bool Fail();
+  bool Fail(int error);
 
   std::string path_;
   std::string temporary_;  // empty when the target is written directly
