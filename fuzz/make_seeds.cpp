@@ -16,7 +16,10 @@
 #include "fixture/rc_log_writer.h"
 #include "fixture/sel_log_writer.h"
 #include "fixture/trap_rc_writer.h"
+#include "followed_logs.h"
 #include "fuzz_input.h"
+#include "rclog/rc_log.h"
+#include "rcquery/follow_source.h"
 #include "sel/sel_event.h"
 #include "sel/sel_log.h"
 #include "shell/reference_code.h"
@@ -127,6 +130,40 @@ void WriteDictionarySeeds(const SeedWriter& seeds) {
   seeds.Write("expression_fuzzer", "condition", "GH = 47 & (%UNIT <> \"CPU0\" | G(0-3) >= 1F)");
 }
 
+// The cursor a follow run saves after the whole of followed_logs.h, and
+// damages of it: positions some entries back, at the last slot of each
+// ring, and beyond the ring (which once crashed the follower); no position.
+void WriteCursorFileSeeds(const SeedWriter& seeds) {
+  const FixtureTree tree;
+  tree.WriteSetup();
+  rcv::fuzz::WriteFollowedLogs(tree);
+  tree.Activate();
+  rcv::Json saved = rcv::Json::object();
+  for (const std::string_view source : {rcv::kRcSource, rcv::kSelSource, rcv::kMarSource}) {
+    const auto follower = rcv::MakeFollowSource(source);
+    static_cast<void>(follower->Start());
+    saved[std::string(source)] = follower->SavePosition();
+  }
+  // The saved cursor with the position in each ring moved.
+  const auto moved = [&saved](auto move) {
+    rcv::Json cursor = saved;
+    move(cursor["rc"], rcv::kRcLogSlots);
+    move(cursor["sel"], rcv::kSelSlotCount);
+    return cursor.dump();
+  };
+  const auto fiveBack = [](rcv::Json& at, std::size_t slots) {
+    at["Slot"] = (at["Slot"].get<std::size_t>() + slots - 5) % slots;
+    if (at["Sequence"].is_number()) at["Sequence"] = at["Sequence"].get<std::int64_t>() - 5;
+  };
+  const auto lastSlot = [](rcv::Json& at, std::size_t slots) { at["Slot"] = slots - 1; };
+  const auto beyondRing = [](rcv::Json& at, std::size_t slots) { at["Slot"] = slots; };
+  seeds.Write("cursor_file_fuzzer", "saved", saved.dump());
+  seeds.Write("cursor_file_fuzzer", "behind", moved(fiveBack));
+  seeds.Write("cursor_file_fuzzer", "last_slot", moved(lastSlot));
+  seeds.Write("cursor_file_fuzzer", "beyond_ring", moved(beyondRing));
+  seeds.Write("cursor_file_fuzzer", "no_position", R"({"rc":null,"sel":null,"mar":null})");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -143,5 +180,6 @@ int main(int argc, char** argv) {
   WriteMarlogSeeds(seeds);
   WriteTrapRcSeeds(seeds);
   WriteDictionarySeeds(seeds);
+  WriteCursorFileSeeds(seeds);
   return 0;
 }

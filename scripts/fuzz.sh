@@ -20,7 +20,8 @@ build-fuzz/fuzz/make_seeds build-fuzz/seeds
 targets=("$@")
 if [ "${#targets[@]}" -eq 0 ]; then
   targets=(setup_fuzzer console_fuzzer rc_log_fuzzer sel_log_fuzzer sel_event_fuzzer marlog_fuzzer trap_rc_fuzzer
-           dictionary_check_fuzzer preloaded_dictionary_fuzzer expression_fuzzer interpreter_fuzzer)
+           dictionary_check_fuzzer preloaded_dictionary_fuzzer expression_fuzzer interpreter_fuzzer
+           cursor_file_fuzzer)
 fi
 failed=()
 for target in "${targets[@]}"; do
