@@ -64,7 +64,7 @@ TEST(FollowSourceTest, FailuresRewritesAndPositions) {
     EXPECT_FALSE(follow->LoadPosition(saved, error)) << saved;
     EXPECT_EQ("a rc position needs Sequence, Slot (0 to 2), Digest, Time and Id", error);
   }
-  EXPECT_TRUE(follow->LoadPosition(position(nullptr, 2U, 1U), error));
+  EXPECT_TRUE(follow->LoadPosition(position(nullptr, 2, 1), error));
   const auto mar = MakeMarFollowSource();
   EXPECT_EQ(nullptr, mar->SavePosition());
   for (const Json& saved : {Json(3), Json{{"Seen", 1}}, Json{{"Seen", {1}}}}) {

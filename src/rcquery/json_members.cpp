@@ -15,7 +15,10 @@ bool IsOfKind(const Json& value, const JsonMember& member) {
     case JsonKind::kArray:
       return value.is_array();
     case JsonKind::kUnsigned:
-      return value.is_number_unsigned() && value.get<std::uint64_t>() <= member.max;
+      // A number built in memory from a signed value is unsigned once
+      // written out and read back; both read alike.
+      return value.is_number_integer() && (value.is_number_unsigned() || value.get<std::int64_t>() >= 0) &&
+             value.get<std::uint64_t>() <= member.max;
   }
   return false;
 }
