@@ -1,8 +1,8 @@
 #include "rcquery/descriptor_output.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>

@@ -117,7 +117,8 @@ class RingFollowSource : public FollowSource {
     if (!slot.is_null()) {
       at.lastSlot = slot.get<std::size_t>();
       at.delivered.resize(slotCount_);
-      at.delivered[*at.lastSlot] = DeliveredSlot{saved.at("Digest").get<std::string>(), saved.at("Id").get<std::string>()};
+      at.delivered[*at.lastSlot] =
+          DeliveredSlot{saved.at("Digest").get<std::string>(), saved.at("Id").get<std::string>()};
     }
     position_ = std::move(at);
     fillPending_ = true;

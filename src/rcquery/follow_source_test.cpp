@@ -58,9 +58,9 @@ TEST(FollowSourceTest, FailuresRewritesAndPositions) {
     return Json{{"Sequence", sequence}, {"Slot", slot}, {"Digest", ""}, {"Time", time}, {"Id", ""}};
   };
   constexpr std::uint64_t kHuge = std::numeric_limits<std::uint64_t>::max();
-  for (const Json& saved : {Json(3), Json{{"Sequence", 1}}, position("x", 1U, 1U), position(1U, 3U, 1U),
-                            position(1U, kHuge, 1U), position(-1, 1U, 1U), position(kHuge, 1U, 1U),
-                            position(1U, 1U, 1ULL << 32)}) {
+  for (const Json& saved :
+       {Json(3), Json{{"Sequence", 1}}, position("x", 1U, 1U), position(1U, 3U, 1U), position(1U, kHuge, 1U),
+        position(-1, 1U, 1U), position(kHuge, 1U, 1U), position(1U, 1U, 1ULL << 32)}) {
     EXPECT_FALSE(follow->LoadPosition(saved, error)) << saved;
     EXPECT_EQ("a rc position needs Sequence, Slot (0 to 2), Digest, Time and Id", error);
   }
