@@ -1,5 +1,6 @@
 #include "rcquery/query_time.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -18,6 +19,8 @@ constexpr std::size_t kRelativeDigitsMax = 9;
 
 constexpr std::string_view kDateForm = "YYYY-MM-DD";
 constexpr std::string_view kDateTimeForm = "YYYY-MM-DDTHH:MM:SS";
+constexpr std::string_view kIndexDateForm = "YYYYMMDD";
+constexpr std::string_view kIndexTimeForm = "HHMMSS";
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
@@ -43,47 +46,42 @@ std::optional<QueryTime> ToTime(const SelCivilTime& c) {
          c.hour * kSecondsPerHour + c.minute * kSecondsPerMinute + c.second;
 }
 
-// The decimal number of `width` digits at `offset`, or nothing.
-std::optional<unsigned> Digits(std::string_view text, std::size_t offset, std::size_t width) {
-  if (offset + width > text.size()) return std::nullopt;
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The decimal number that `digits` (digits only) spell.
+unsigned Number(std::string_view digits) {
   unsigned value = 0;
-  for (const char c : text.substr(offset, width)) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + static_cast<unsigned>(c - '0');
-  }
+  for (const char c : digits) value = value * 10 + static_cast<unsigned>(c - '0');
   return value;
 }
 
-// Whether `text` has the separators of `form` where the form has them.
-bool HasSeparatorsOf(std::string_view text, std::string_view form) {
+// Whether `text` has the shape of `form`: a digit where the form has a
+// capital (other than the separator T), the form's own character elsewhere.
+bool HasShapeOf(std::string_view text, std::string_view form) {
   if (text.size() != form.size()) return false;
   for (std::size_t i = 0; i < form.size(); ++i) {
     const bool isDigit = form[i] >= 'A' && form[i] <= 'Z' && form[i] != 'T';
-    if (!isDigit && text[i] != form[i]) return false;
+    if (isDigit ? !IsDigit(text[i]) : text[i] != form[i]) return false;
   }
   return true;
 }
 
 std::optional<QueryTime> ParseDateTime(std::string_view text, DayEnd dayEnd) {
   if (text.ends_with('Z') && text.size() == kDateTimeForm.size() + 1) text.remove_suffix(1);
-  const bool dateOnly = HasSeparatorsOf(text, kDateForm);
   std::string withT(text);
   if (withT.size() == kDateTimeForm.size() && withT[kDateForm.size()] == ' ') withT[kDateForm.size()] = 'T';
-  if (!dateOnly && !HasSeparatorsOf(withT, kDateTimeForm)) return std::nullopt;
-  const auto year = Digits(text, 0, 4);
-  const auto month = Digits(text, 5, 2);
-  const auto day = Digits(text, 8, 2);
-  if (!year || !month || !day) return std::nullopt;
-  SelCivilTime civil{static_cast<int>(*year), *month, *day};
-  if (dateOnly) {
-    if (dayEnd == DayEnd::kLastSecond) civil = {static_cast<int>(*year), *month, *day, 23, 59, 59};
-    return ToTime(civil);
+  const bool dateOnly = HasShapeOf(withT, kDateForm);
+  if (!dateOnly && !HasShapeOf(withT, kDateTimeForm)) return std::nullopt;
+  const std::string_view t = withT;
+  SelCivilTime civil{static_cast<int>(Number(t.substr(0, 4))), Number(t.substr(5, 2)), Number(t.substr(8, 2))};
+  if (!dateOnly) {
+    civil.hour = Number(t.substr(11, 2));
+    civil.minute = Number(t.substr(14, 2));
+    civil.second = Number(t.substr(17, 2));
+  } else if (dayEnd == DayEnd::kLastSecond) {
+    civil.hour = 23, civil.minute = 59, civil.second = 59;
   }
-  const auto hour = Digits(text, 11, 2);
-  const auto minute = Digits(text, 14, 2);
-  const auto second = Digits(text, 17, 2);
-  if (!hour || !minute || !second) return std::nullopt;
-  return ToTime({static_cast<int>(*year), *month, *day, *hour, *minute, *second});
+  return ToTime(civil);
 }
 
 std::optional<QueryTime> ParseRelative(std::string_view text, QueryTime now) {
@@ -102,9 +100,9 @@ std::optional<QueryTime> ParseRelative(std::string_view text, QueryTime now) {
     default:
       return std::nullopt;
   }
-  const auto count = Digits(text, 1, text.size() - 2);
-  if (!count) return std::nullopt;
-  return now - static_cast<QueryTime>(*count) * unit;
+  const std::string_view digits = text.substr(1, text.size() - 2);
+  if (!std::ranges::all_of(digits, IsDigit)) return std::nullopt;
+  return now - static_cast<QueryTime>(Number(digits)) * unit;
 }
 
 }  // namespace
@@ -149,15 +147,9 @@ std::optional<QueryTime> LogStampTime(std::uint32_t stamp) {
 }
 
 std::optional<QueryTime> IndexRowTime(std::string_view date, std::string_view time) {
-  if (date.size() != 8 || time.size() != 6) return std::nullopt;
-  const auto year = Digits(date, 0, 4);
-  const auto month = Digits(date, 4, 2);
-  const auto day = Digits(date, 6, 2);
-  const auto hour = Digits(time, 0, 2);
-  const auto minute = Digits(time, 2, 2);
-  const auto second = Digits(time, 4, 2);
-  if (!year || !month || !day || !hour || !minute || !second) return std::nullopt;
-  return ToTime({static_cast<int>(*year), *month, *day, *hour, *minute, *second});
+  if (!HasShapeOf(date, kIndexDateForm) || !HasShapeOf(time, kIndexTimeForm)) return std::nullopt;
+  return ToTime({static_cast<int>(Number(date.substr(0, 4))), Number(date.substr(4, 2)), Number(date.substr(6, 2)),
+                 Number(time.substr(0, 2)), Number(time.substr(2, 2)), Number(time.substr(4, 2))});
 }
 
 }  // namespace rcv
