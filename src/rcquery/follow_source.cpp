@@ -86,16 +86,12 @@ class RingFollowSource : public FollowSource {
   Json SavePosition() const override {
     if (!position_) return nullptr;
     const RingPosition& at = *position_;
-    Json saved = {{"Sequence", at.sequence ? Json(*at.sequence) : Json(nullptr)},
-                  {"Slot", at.lastSlot ? Json(*at.lastSlot) : Json(nullptr)},
-                  {"Digest", ""},
-                  {"Time", at.lastTime},
-                  {"Id", ""}};
-    if (at.lastSlot && *at.lastSlot < at.delivered.size() && at.delivered[*at.lastSlot]) {
-      saved["Digest"] = at.delivered[*at.lastSlot]->digest;
-      saved["Id"] = at.delivered[*at.lastSlot]->id;
-    }
-    return saved;
+    const DeliveredSlot* last = LastDelivered(at);
+    return {{"Sequence", at.sequence ? Json(*at.sequence) : Json(nullptr)},
+            {"Slot", at.lastSlot ? Json(*at.lastSlot) : Json(nullptr)},
+            {"Digest", last ? last->digest : ""},
+            {"Time", at.lastTime},
+            {"Id", last ? last->id : ""}};
   }
 
   bool LoadPosition(const Json& saved, std::string& error) override {
@@ -127,11 +123,14 @@ class RingFollowSource : public FollowSource {
   }
 
  private:
+  // What was delivered from the newest slot read, if anything.
+  static const DeliveredSlot* LastDelivered(const RingPosition& at) {
+    if (!at.lastSlot || *at.lastSlot >= at.delivered.size() || !at.delivered[*at.lastSlot]) return nullptr;
+    return &*at.delivered[*at.lastSlot];
+  }
   static std::string LastId(const RingPosition& at) {
-    if (at.lastSlot && *at.lastSlot < at.delivered.size() && at.delivered[*at.lastSlot]) {
-      return at.delivered[*at.lastSlot]->id;
-    }
-    return std::string(kStartId);
+    const DeliveredSlot* last = LastDelivered(at);
+    return last ? last->id : std::string(kStartId);
   }
 
   // A position from the cursor file knows the newest slot delivered; the
