@@ -271,6 +271,16 @@ TEST_F(RcqueryE2eTest, UsageErrors) {
       {"sel", "--sensor-type", "Thermometer"},
       {"rc", "-n", "-1"},
       {"rc", "--colour"},
+      {"rc", "-n", "12x"},
+      {"rc", "--cursor-file", "c.json"},
+      {"rc", "--follow", "--cursor-file", ""},
+      {"rc", "--follow", "--reverse"},
+      {"tqr", "--follow"},
+      {"sel", "--sensor-type", "0x1G"},
+      {"bundle"},
+      {"bundle", "--check"},
+      {"bundle", "-x"},
+      {"bundle", "a", "b"},
   };
   for (const std::vector<std::string>& args : cases) {
     const ViewerRun run = Run(args);
