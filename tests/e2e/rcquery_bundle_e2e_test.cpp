@@ -49,6 +49,12 @@ TEST_F(RcqueryBundleE2eTest, ABundleOfTheDemoVerifiesAndAChangedByteFailsTheChec
   const ViewerRun again = Run({"bundle", Bundle()});
   EXPECT_EQ(1, again.exitStatus);
   EXPECT_NE(std::string::npos, again.errors.find("exists already")) << again.errors;
+  const std::string nowhere = Bundle() + "-none/bundle";
+  EXPECT_EQ(
+      (ViewerRun{
+          "", "rcquery: bundle not written: can't create a folder beside " + nowhere + ": No such file or directory\n",
+          1}),
+      Run({"bundle", nowhere}));
 }
 
 TEST_F(RcqueryBundleE2eTest, SelRawReadsInIpmitoolAsTheSameEventsAsRcquerySel) {
