@@ -155,6 +155,13 @@ TEST_F(RcqueryFollowE2eTest, AReaderLeftBehindByMoreThanTheRingReportsOneGapWith
   EXPECT_EQ(writer.written(), output.back().serial);
   EXPECT_TRUE(JsonLinesValid(Path("out")));
   EXPECT_NE(std::string::npos, tree_.ReadFile("err").find("rcquery: rc: 301 entries lost"));
+  // A cursor naming a slot beyond the ring ends the next run before it prints.
+  tree_.WriteFile("cursor", R"({"rc":{"Sequence":1,"Slot":2048,"Digest":"","Time":1,"Id":""}})");
+  EXPECT_EQ((ViewerRun{"",
+                       "rcquery: cursor file " + Path("cursor") +
+                           ": a rc position needs Sequence, Slot (0 to 2047), Digest, Time and Id\n",
+                       1}),
+            RunProgram("rcquery", tree_.root().string(), {"--follow", "--cursor-file", Path("cursor"), "rc"}));
 }
 
 }  // namespace
