@@ -86,12 +86,16 @@ class RingFollowSource : public FollowSource {
   Json SavePosition() const override {
     if (!position_) return nullptr;
     const RingPosition& at = *position_;
-    const DeliveredSlot* last = LastDelivered(at);
-    return {{"Sequence", at.sequence ? Json(*at.sequence) : Json(nullptr)},
-            {"Slot", at.lastSlot ? Json(*at.lastSlot) : Json(nullptr)},
-            {"Digest", last ? last->digest : ""},
-            {"Time", at.lastTime},
-            {"Id", last ? last->id : ""}};
+    Json saved = {{"Sequence", at.sequence ? Json(*at.sequence) : Json(nullptr)},
+                  {"Slot", at.lastSlot ? Json(*at.lastSlot) : Json(nullptr)},
+                  {"Digest", ""},
+                  {"Time", at.lastTime},
+                  {"Id", ""}};
+    if (const DeliveredSlot* last = LastDelivered(at)) {
+      saved["Digest"] = last->digest;
+      saved["Id"] = last->id;
+    }
+    return saved;
   }
 
   bool LoadPosition(const Json& saved, std::string& error) override {
@@ -129,8 +133,8 @@ class RingFollowSource : public FollowSource {
     return &*at.delivered[*at.lastSlot];
   }
   static std::string LastId(const RingPosition& at) {
-    const DeliveredSlot* last = LastDelivered(at);
-    return last ? last->id : std::string(kStartId);
+    if (const DeliveredSlot* last = LastDelivered(at)) return last->id;
+    return std::string(kStartId);
   }
 
   // A position from the cursor file knows the newest slot delivered; the
