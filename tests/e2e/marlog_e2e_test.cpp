@@ -46,17 +46,17 @@ class MarlogE2eTest : public ViewerTest {
 
 TEST_F(MarlogE2eTest, ChosenRecordShowsItsDetailAndItsLogs) {
   fixture::MarRecordValues values;
-  values.attachments = "LOGNAME=\"console\"\n50% %s%d\n---- log end ----\n";
+  values.attachments = "LOGNAME=\"console\"\n50% %s%d\n---- log end ----\nLOGNAME=\"dmesg\"\nok\n";
   fixture::WriteMarRecord(tree_, "B", values);
-  const std::string list = "- Attached log -\n 0 . console\n\nSelect log No. (0, [quit]) : ";
+  const std::string list = "- Attached log -\n 0 . console\n 1 . dmesg\n\nSelect log No. (0-1, [quit]) : ";
   const std::string again = "\n" + kPrompt;
   EXPECT_EQ((ViewerRun{"\n" + kIndex + again + again + again + again + "\n" + Detail(values) + list +
-                           "\nSelect log No. (0, [quit]) : " +
+                           "\nSelect log No. (0-1, [quit]) : " +
                            "\n\n+-----------------+\n| console         |\n+-----------------+\n"
                            "50% %s%d\n---- log end ----\n\nPRESS ENTER KEY\n\n" +
                            list + "\n\n" + kIndex + "\n\n",
                        "", 1}),
-            Dm("3\n0\nx\n1a\n1\n1\n0\n\nQ\nquit\n"));
+            Dm("3\n0\nx\n1a\n1\n2\n0\n\nQ\nquit\n"));
 }
 
 TEST_F(MarlogE2eTest, EachFailureHasItsMessage) {
