@@ -1,7 +1,14 @@
 #include "rcquery/follow_command.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <memory>
+#include <string>
 #include <vector>
+
+#include "base/unique_fd.h"
 
 #include "dict/rc_lookup.h"
 #include "rcquery/cursor_file.h"
@@ -17,6 +24,20 @@ namespace rcv {
 namespace {
 
 constexpr std::string_view kProgram = "rcquery";
+
+// The system may stop a write to a file between two of the file's pages
+// when the writer is killed, so a run killed in the middle of a line can
+// leave that line cut short at the end of an output file. The next run
+// ends it before its own first line, which then stands whole; the entry
+// itself comes again, since the cursor never passed it. The descriptor may
+// be open for writing only, so the last byte is read through another one.
+void EndCutLine(int outputFd, std::ostream& out) {
+  struct stat status {};
+  if (::fstat(outputFd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size == 0) return;
+  const UniqueFd reader(::open(("/proc/self/fd/" + std::to_string(outputFd)).c_str(), O_RDONLY | O_CLOEXEC));
+  char last = '\n';
+  if (reader.valid() && ::pread(reader.get(), &last, 1, status.st_size - 1) == 1 && last != '\n') out << '\n';
+}
 
 using Followers = std::vector<std::unique_ptr<FollowSource>>;
 
@@ -146,6 +167,7 @@ int RunFollow(const RcqueryOptions& options, std::ostream& out, std::ostream& er
     err << kProgram << ": can't watch the log folders (inotify)\n";
     return kRcqueryFailed;
   }
+  EndCutLine(outputFd, out);
   if (!follower.First()) return follower.status();
   for (;;) {
     switch (watch.Wait(outputFd)) {
