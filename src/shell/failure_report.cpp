@@ -1,5 +1,6 @@
 #include "shell/failure_report.h"
 
+#include <cerrno>
 #include <iostream>
 
 #include "base/regular_file.h"
@@ -7,8 +8,10 @@
 
 namespace rcv {
 
+// Named after the program that runs, as the system named it, since the
+// viewer, rcdict and rcquery all read the same files through this code.
 void ReportFileFailure(std::string_view path, std::string_view reason) {
-  std::cerr << "rcviewer: " << path << ": " << reason << '\n';
+  std::cerr << program_invocation_short_name << ": " << path << ": " << reason << '\n';
 }
 
 std::string SizeReason(std::uintmax_t size, std::string_view expected) {

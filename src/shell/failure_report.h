@@ -1,5 +1,5 @@
 // The line on standard error that follows a failure message on the screen,
-// "rcviewer: PATH: REASON": which file was tried and what the system or the
+// "PROGRAM: PATH: REASON" ("rcviewer: ..." in the viewer): which file was tried and what the system or the
 // file's format said. The screen's own messages stay as they are, so what
 // standard output shows doesn't change by a byte.
 #pragma once
