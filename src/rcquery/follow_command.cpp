@@ -10,7 +10,6 @@
 
 #include "base/unique_fd.h"
 
-#include "dict/rc_lookup.h"
 #include "rcquery/cursor_file.h"
 #include "rcquery/entry_filter.h"
 #include "rcquery/entry_output.h"
@@ -121,8 +120,7 @@ class Follower {
   // Prints the batch, and once it has reached the output, moves the
   // cursor past it. False when the run is to end.
   bool Deliver(std::vector<LogEntry> batch) {
-    NameRcEntries(batch,
-                  [](std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info) { return GetRcInfo(rc, info); });
+    NameRcEntriesFromDictionary(batch);
     // Line by line, so that a kill never leaves half a line behind.
     for (const LogEntry& entry : batch) {
       out_ << (options_.json ? FormatJsonLine(entry) : FormatTextLine(entry));

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "base/text_conversion.h"
+#include "dict/rc_lookup.h"
 #include "shell/roots.h"
 
 namespace rcv {
@@ -71,6 +72,14 @@ void NameRcEntries(std::vector<LogEntry>& entries, RcLookup lookup) {
     entry.properties["Name"] = text;
     if (!text.empty()) entry.message = text;
   }
+}
+
+void NameRcEntriesFromDictionary(std::vector<LogEntry>& entries) {
+  const bool anyRc = std::ranges::any_of(entries, [](const LogEntry& entry) { return entry.source == kRcSource; });
+  std::string path;
+  if (!anyRc || GetRcTablePath(path).empty()) return;
+  NameRcEntries(entries,
+                [](std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info) { return GetRcInfo(rc, info); });
 }
 
 }  // namespace rcv

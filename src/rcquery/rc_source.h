@@ -23,4 +23,9 @@ SourceRead RcSourceOf(std::span<const std::uint8_t> image);
 // and the message.
 void NameRcEntries(std::vector<LogEntry>& entries, RcLookup lookup);
 
+// The same through the machine's RC dictionary. Where the machine names
+// none, every lookup would fail alike: the failure is said once, to the
+// dictionary's diagnostics, and the entries keep their RC as their message.
+void NameRcEntriesFromDictionary(std::vector<LogEntry>& entries);
+
 }  // namespace rcv

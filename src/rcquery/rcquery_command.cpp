@@ -55,8 +55,7 @@ int RunQuery(const RcqueryOptions& options, std::ostream& out, std::ostream& err
   std::vector<LogEntry> entries = ReadEntries(options, err, failed);
   if (options.count) KeepNewest(entries, *options.count);
   // Only the entries that are printed cost a dictionary lookup.
-  NameRcEntries(entries,
-                [](std::span<const std::uint8_t, kRcKeySize> rc, RcInfo& info) { return GetRcInfo(rc, info); });
+  NameRcEntriesFromDictionary(entries);
   if (options.reverse) std::reverse(entries.begin(), entries.end());
   for (const LogEntry& entry : entries) {
     out << (options.json ? FormatJsonLine(entry) : FormatTextLine(entry));

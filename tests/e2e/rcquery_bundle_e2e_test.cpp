@@ -11,6 +11,7 @@
 #include "fixture/demo_tree.h"
 #include "fixture/fixture_tree.h"
 #include "fixture/ipmitool_peer.h"
+#include "fixture/marlog_writer.h"
 #include "run_viewer.h"
 
 namespace rcv::e2e {
@@ -72,16 +73,30 @@ TEST_F(RcqueryBundleE2eTest, SelRawReadsInIpmitoolAsTheSameEventsAsRcquerySel) {
   EXPECT_EQ(ours.size() * 16, fs::file_size(fs::path(Bundle()) / "sel.raw"));
 }
 
-TEST_F(RcqueryBundleE2eTest, AMissingLogIsListedWithItsReasonAndTheRestIsWritten) {
-  fs::remove(tree_.VrkLogDir() / "sel.log");
-  const ViewerRun made = Run({"bundle", Bundle()});
-  EXPECT_EQ(1, made.exitStatus);
-  const Json manifest = Json::parse(BundleFile("manifest.json"));
-  ASSERT_EQ(2u, manifest["Missing"].size());
-  EXPECT_EQ("sel.log", manifest["Missing"][0]["Path"]);
-  EXPECT_NE(std::string::npos, manifest["Missing"][0]["Reason"].get<std::string>().find("no such file"));
-  EXPECT_EQ("sel.raw", manifest["Missing"][1]["Path"]);
-  EXPECT_EQ(0, Run({"bundle", "--check", Bundle()}).exitStatus);
+// What can't be had is listed with its reason, and the rest of the bundle
+// is written and verifies. The programs' own runs say a missing setup file
+// once a run, under their own name.
+TEST_F(RcqueryBundleE2eTest, WhatIsMissingIsListedWithItsReasonAndTheRestIsWritten) {
+  const fs::path setup = tree_.MainteData() / "vrk_setup.conf";
+  const std::string selLog = (tree_.VrkLogDir() / "sel.log").string();
+  const std::pair<fs::path, std::vector<std::pair<std::string, std::string>>> cases[] = {
+      {selLog, {{"sel.log", selLog + ": no such file"}, {"sel.raw", selLog + ": no such file"}}},
+      {fixture::MarDir(tree_), {{"mar", fixture::MarDir(tree_).string() + "/: No such file or directory"}}},
+      {setup, {{"mar", "Getting MAR stack num failed."}, {"identity.txt", "Getting RC table path failed."}}},
+  };
+  for (const auto& [removed, missing] : cases) {
+    fixture::WriteDemoTree(tree_.root());
+    fs::remove_all(removed);
+    fs::remove_all(Bundle());
+    EXPECT_EQ(1, Run({"bundle", Bundle()}).exitStatus) << removed;
+    Json expected = Json::array();
+    for (const auto& [path, reason] : missing) expected.push_back({{"Path", path}, {"Reason", reason}});
+    EXPECT_EQ(expected, Json::parse(BundleFile("manifest.json"))["Missing"]) << removed;
+    EXPECT_EQ(0, Run({"bundle", "--check", Bundle()}).exitStatus) << removed;
+  }
+  EXPECT_EQ("Getting RC table path failed.\n", Run({"rc"}).errors);
+  EXPECT_EQ("rcquery: " + setup.string() + ": No such file or directory\nrcquery: mar: Getting MAR stack num failed.\n",
+            Run({"mar"}).errors);
 }
 
 }  // namespace
