@@ -163,7 +163,6 @@ TEST_F(RcdictE2eTest, ExitStatuses) {
       {{"--version"}, 0},
       {{}, 2},
       {{"lookup", "--bogus"}, 2},
-      {{"--dict", "/nonexistent/rcdicttbl.csv", "lookup", "--preloaded", "4701001000000001"}, 2},
       {{"--dict", "/nonexistent/rcdicttbl.csv", "check"}, 2},
       {{"cover", "/nonexistent/rc.log"}, 2},
   };

@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
+#include <utility>
 
 #include "fixture/fixture_tree.h"
 #include "fixture/trap_rc_writer.h"
@@ -186,28 +188,35 @@ TEST_F(TrapRcE2eTest, UnreadableOrUnwritableTablesAreReportedAndLeftAsTheyWere) 
 }
 
 // Another editor between this screen's load and its save: one that wrote
-// the table, or one that holds its lock. Nothing is written over the other
-// editor's work, and the list is shown afresh.
+// the table, one that holds its lock, one that removed it or cut it short.
+// Nothing is written over the other editor's work; a table rewritten or
+// locked is shown afresh.
 TEST_F(TrapRcE2eTest, ATableChangedByAnotherEditorIsNotOverwritten) {
-  const std::vector<TrapRcRecordValues> theirs = {kTrapFull, kIgnoreWild, kTrapLast};
-  const std::string_view changed = "Trap RC table was changed by someone else. Not updated.\n\n";
-  for (const bool holdsLock : {false, true}) {
-    fixture::WriteTrapRcTable(tree_, holdsLock ? kTable : theirs);
-    const std::string before = Table();
-    int lock = -1;
-    const ViewerRun run = RunViewerPausing(
-        tree_.root().string(), {kCeAccessCode}, "tqr\n1\n0\n", "Input RC ([q]) : ",
-        [&] {
-          if (!holdsLock) fixture::WriteTrapRcTable(tree_, kTable);
-          lock = open(TablePath().c_str(), O_RDONLY | O_CLOEXEC);
-          if (holdsLock) flock(lock, LOCK_EX);
-        },
-        "AB CDEF 01 23456789 0123456X\nq\nq\nq\n");
-    close(lock);
-    EXPECT_NE(std::string::npos,
-              run.screen.find("Input RC ([q]) : \n\n" + std::string(changed) + List(true, kTrapRows)))
-        << run.screen;
-    EXPECT_EQ(holdsLock ? before : Bytes(kTable), Table()) << holdsLock;
+  const std::string changed = "Trap RC table was changed by someone else. Not updated.\n\n";
+  const std::string_view theirRows =
+      "   0    12     3456  78   9ABCDEF0 12345678\n"
+      "   1    E7     0010  02   00001000 00000001\n";
+  const std::string failed = "TRAPRCTBL update failed.\n\n";
+  const std::string theirs = Bytes({kTrapFull, kIgnoreWild, kTrapLast});
+  int lock = -1;
+  const struct {
+    std::function<void()> meanwhile;
+    std::string shown;
+    std::string left;  // the table afterwards
+  } cases[] = {
+      {[&] { tree_.WriteFile(TablePath(), theirs); }, changed + List(true, theirRows), theirs},
+      {[&] { flock(lock = open(TablePath().c_str(), O_RDONLY | O_CLOEXEC), LOCK_EX); }, changed + List(true, kTrapRows),
+       Bytes(kTable)},
+      {[&] { fs::remove(TablePath()); }, failed, ""},
+      {[&] { fs::resize_file(TablePath(), 100); }, failed, Bytes(kTable).substr(0, 100)},
+  };
+  for (const auto& c : cases) {
+    fixture::WriteTrapRcTable(tree_, kTable);
+    const ViewerRun run = RunViewerPausing(tree_.root().string(), {kCeAccessCode}, "tqr\n1\n0\n",
+                                           "Input RC ([q]) : ", c.meanwhile, "AB CDEF 01 23456789 0123456X\nq\nq\nq\n");
+    close(std::exchange(lock, -1));
+    EXPECT_NE(std::string::npos, run.screen.find("Input RC ([q]) : \n\n" + c.shown)) << run.screen;
+    EXPECT_EQ(c.left, fs::exists(TablePath()) ? Table() : "") << c.shown;
   }
 }
 
