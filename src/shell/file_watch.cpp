@@ -2,12 +2,12 @@
 
 #include <unistd.h>
 
+#include <tuple>
+
 #include "base/regular_file.h"
 
 namespace rcv {
 namespace {
-
-bool SameTime(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
 
 FileIdentity IdentityOf(const struct stat& status) {
   return {status.st_dev, status.st_ino, status.st_size, status.st_mtim, status.st_ctim};
@@ -18,8 +18,11 @@ bool IsRecent(const timespec& stamp, const timespec& now) { return stamp.tv_sec 
 }  // namespace
 
 bool FileIdentity::operator==(const FileIdentity& other) const {
-  return device == other.device && inode == other.inode && size == other.size && SameTime(modified, other.modified) &&
-         SameTime(changed, other.changed);
+  const auto fields = [](const FileIdentity& id) {
+    return std::tie(id.device, id.inode, id.size, id.modified.tv_sec, id.modified.tv_nsec, id.changed.tv_sec,
+                    id.changed.tv_nsec);
+  };
+  return fields(*this) == fields(other);
 }
 
 FileWatch::State FileWatch::Refresh(const std::string& path, std::string& image) {

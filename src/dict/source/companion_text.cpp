@@ -1,17 +1,19 @@
 #include "dict/source/companion_text.h"
 
+#include <string_view>
+
 namespace rcv {
 
 namespace {
 
-bool IsTrailingSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+// Every white space character goes at the end; only blanks at the start.
+constexpr std::string_view kTrailingSpaces = " \t\n\v\f\r";
 
 }  // namespace
 
 void TrimSpaces(std::string& text) {
-  std::size_t end = text.size();
-  while (end > 0 && IsTrailingSpace(text[end - 1])) --end;
-  text.resize(end);
+  const std::size_t last = text.find_last_not_of(kTrailingSpaces);
+  text.resize(last == std::string::npos ? 0 : last + 1);
   const std::size_t begin = text.find_first_not_of(' ');
   text.erase(0, begin == std::string::npos ? text.size() : begin);
 }
