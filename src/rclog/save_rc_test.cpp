@@ -90,15 +90,17 @@ TEST_F(SaveRcTest, MissingAndEmptyLogsSaveNoCasesAndTheDefaultFileIsReplaced) {
   EXPECT_EQ(std::string(kIdentity) + "RC is 0 cases.\n", Saved());
 }
 
-// A file that can't be created is not reported as saved (a write error
-// after creating it: export_e2e_test).
-TEST_F(SaveRcTest, FileThatCannotBeCreated) {
+// A file that can't be created, or a device that takes nothing, is not
+// reported as saved (a write error on a file: export_e2e_test).
+TEST_F(SaveRcTest, FileThatCannotBeCreatedOrWritten) {
   WriteLog(fixture::NumberedRcLog(200));
   const std::string file = (tree_.root() / "no-such-folder" / "rc.txt").string();
   EXPECT_EQ(1, Save("y\n\n", ViewMode::kCe, file));
   EXPECT_EQ(kAsked + std::string("\nRC LOG save file open failed.\nPRESS ENTER KEY\n"), shown_);
   EXPECT_EQ(1, Save("", ViewMode::kUser, file, 0));
   EXPECT_EQ("RC LOG save file open failed.\n", shown_);
+  EXPECT_EQ(1, Save("", ViewMode::kUser, "/dev/full", 0));
+  EXPECT_EQ("RC LOG save file write failed.\n", shown_);
 }
 
 }  // namespace

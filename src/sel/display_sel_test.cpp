@@ -88,13 +88,17 @@ TEST_F(DisplaySelTest, ExportGoesToTheFileWithItsEndLine) {
   EXPECT_EQ(std::string(kHeading) + std::string(kTwoLines) + "--- End of data. ---\n", tree_.ReadFile("sel.txt"));
 }
 
-TEST_F(DisplaySelTest, UnopenableExportFileIsReported) {
+// A file that can't be opened, and a device that takes nothing.
+TEST_F(DisplaySelTest, UnopenableOrUnwritableExportFileIsReported) {
   WriteLog(TwoEntries());
-  fixture::ScreenHarness harness("");
-  SetUpExport(harness, "no/such/dir/sel.txt");
-  Screen screen = harness.screen();
-  EXPECT_EQ(-1, ShowSelHistory(screen));
-  EXPECT_EQ("SEL LOG save file open failed.\n\n", harness.shown());
+  for (const auto& [file, shown] : {std::pair{"no/such/dir/sel.txt", "SEL LOG save file open failed.\n\n"},
+                                    std::pair{"/dev/full", "SEL LOG save file write failed.\n\n"}}) {
+    fixture::ScreenHarness harness("");
+    SetUpExport(harness, file);
+    Screen screen = harness.screen();
+    EXPECT_EQ(-1, ShowSelHistory(screen)) << file;
+    EXPECT_EQ(shown, harness.shown()) << file;
+  }
 }
 
 }  // namespace
