@@ -1,14 +1,12 @@
 #include "shell/file_block.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
 
 #include <filesystem>
 #include <vector>
 
 #include "fixture/fixture_tree.h"
+#include "support/file_size_limit.h"
 
 namespace rcv {
 namespace {
@@ -34,16 +32,11 @@ TEST(WriteFileBlockTest, RewritesInPlaceWithoutCreatingOrTruncating) {
 TEST(WriteFileBlockTest, AWriteCutShortSaysHowMuchWentIn) {
   fixture::FixtureTree tree;
   tree.WriteFile("log", "0123456789");
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limited = saved;
-  limited.rlim_cur = 12;
-  setrlimit(RLIMIT_FSIZE, &limited);
   std::string reason;
-  const int result = WriteFileBlock((tree.root() / "log").string(), Bytes("abcdef"), 8, &reason);
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previous);
+  const int result = [&] {
+    const fixture::FileSizeLimit limit(12);
+    return WriteFileBlock((tree.root() / "log").string(), Bytes("abcdef"), 8, &reason);
+  }();
   EXPECT_EQ(kFileShortWrite, result);
   EXPECT_EQ("wrote 4 of 6 bytes", reason);
 }

@@ -4,15 +4,14 @@
 // viewer runs with a file size limit, so that a write past it fails (EFBIG)
 // as on a full disk.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "fixture/fixture_tree.h"
 #include "fixture/rc_log_writer.h"
 #include "fixture/sel_log_writer.h"
 #include "run_viewer.h"
+#include "support/file_size_limit.h"
 
 namespace rcv::e2e {
 namespace {
@@ -21,29 +20,6 @@ namespace fs = std::filesystem;
 
 // Large enough for the screen and the input, too small for either export.
 constexpr rlim_t kFileSizeLimit = 2048;
-
-// Limits the size of the files this process and its children write, with
-// SIGXFSZ ignored so that the write fails instead of ending the program.
-class FileSizeLimit {
- public:
-  FileSizeLimit() {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    rlimit limited = saved_;
-    limited.rlim_cur = kFileSizeLimit;
-    setrlimit(RLIMIT_FSIZE, &limited);
-    savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, savedHandler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit saved_{};
-  void (*savedHandler_)(int) = SIG_DFL;
-};
 
 using ExportE2eTest = ViewerTest;
 
@@ -71,7 +47,7 @@ TEST_F(ExportE2eTest, AFailedExportLeavesTheEarlierOneAsItWas) {
       fs::create_directories(exportDir);
       if (earlier) tree_.WriteFile(target, "last week's export\n");
       const ViewerRun run = [&] {
-        const FileSizeLimit limit;
+        const fixture::FileSizeLimit limit(kFileSizeLimit);
         return Run(c.args, c.input);
       }();
       EXPECT_NE(std::string::npos, run.screen.find(c.shown)) << c.args[2] << run.screen;
